@@ -1,0 +1,101 @@
+# Helpers that make the serial (C) and the PS/2 (P) build of every library,
+# program and test from one source list.
+
+set(TS_LETTERS C P)
+set(TS_DELIVER_DIR ${CMAKE_BINARY_DIR}/deliver)
+
+function(ts_strict target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_features(${target} PRIVATE cxx_std_17)
+endfunction()
+
+# Per-build compile settings: the one switch between the builds.
+function(ts_build_settings target letter)
+  if(letter STREQUAL "P")
+    target_compile_definitions(${target} PRIVATE TS_BUILD_PS2=1)
+  else()
+    target_compile_definitions(${target} PRIVATE TS_BUILD_PS2=0)
+  endif()
+  ts_strict(${target})
+endfunction()
+
+# Links <lib>_<letter> when such a per-build target exists, else <lib>.
+function(ts_link target letter visibility)
+  foreach(lib ${ARGN})
+    if(TARGET ${lib}_${letter})
+      target_link_libraries(${target} ${visibility} ${lib}_${letter})
+    else()
+      target_link_libraries(${target} ${visibility} ${lib})
+    endif()
+  endforeach()
+endfunction()
+
+# suite_library(<name> SOURCES ... [LIBS ...]) -> static libraries <name>_C and <name>_P
+function(suite_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  foreach(letter ${TS_LETTERS})
+    add_library(${name}_${letter} STATIC ${A_SOURCES})
+    ts_build_settings(${name}_${letter} ${letter})
+    target_include_directories(${name}_${letter} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    ts_link(${name}_${letter} ${letter} PUBLIC ${A_LIBS})
+  endforeach()
+endfunction()
+
+# suite_program(<role> SOURCES ... [LIBS ...]) -> KVD2KC<role>.exe and KVD2KP<role>.exe
+# in the deliverables folder, each with the suite's version resource.
+function(suite_program role)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  foreach(letter ${TS_LETTERS})
+    set(t ${role}_${letter})
+    add_executable(${t} WIN32 ${A_SOURCES} ${TS_SOURCE_DIR}/common/version.rc)
+    ts_build_settings(${t} ${letter})
+    target_compile_definitions(${t} PRIVATE TS_FILE_NAME="KVD2K${letter}${role}.exe")
+    set_target_properties(${t} PROPERTIES OUTPUT_NAME KVD2K${letter}${role}
+                                          RUNTIME_OUTPUT_DIRECTORY ${TS_DELIVER_DIR})
+    ts_link(${t} ${letter} PRIVATE ${A_LIBS})
+  endforeach()
+endfunction()
+
+# Environment of every test that runs under Wine.
+set(TS_WINE_ENV
+    WINEPREFIX=${CMAKE_BINARY_DIR}/prefix
+    WINEDEBUG=-all
+    WINEDLLOVERRIDES=mscoree,mshtml=
+    TS_DELIVER_DIR=${TS_DELIVER_DIR})
+
+# Marks a CTest test as one that runs in the shared Wine prefix.
+function(ts_wine_test_properties test)
+  set_tests_properties(${test} PROPERTIES
+    ENVIRONMENT "${TS_WINE_ENV}"
+    FIXTURES_REQUIRED wine_prefix
+    RESOURCE_LOCK wine_prefix
+    TIMEOUT 600)
+endfunction()
+
+# suite_win_test(<name> SOURCES ... [LIBS ...]) -> a GoogleTest program per build,
+# each run by CTest through Wine as <name>_C and <name>_P.
+function(suite_win_test name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  foreach(letter ${TS_LETTERS})
+    set(t ${name}_${letter})
+    add_executable(${t} ${A_SOURCES})
+    ts_build_settings(${t} ${letter})
+    ts_link(${t} ${letter} PRIVATE ${A_LIBS} gtest gtest_main)
+    add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
+    ts_wine_test_properties(${t})
+  endforeach()
+endfunction()
+
+# suite_host_test(<name> SOURCES ... [LIBS ...]) -> a native GoogleTest program
+# per build, its cases listed in CTest as <name>_<letter>.<case>.
+function(suite_host_test name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  foreach(letter ${TS_LETTERS})
+    set(t ${name}_${letter})
+    add_executable(${t} ${A_SOURCES})
+    ts_build_settings(${t} ${letter})
+    target_include_directories(${t} PRIVATE ${TS_SOURCE_DIR}/common ${TS_SOURCE_DIR}/driver)
+    ts_link(${t} ${letter} PRIVATE ${A_LIBS} gtest gtest_main)
+    gtest_discover_tests(${t} TEST_PREFIX "${t}." DISCOVERY_TIMEOUT 30)
+  endforeach()
+endfunction()

@@ -1,0 +1,44 @@
+#include "SharedRoutines.h"
+
+#include <windows.h>
+
+#include "forms/MsgBox.h"
+
+namespace BasGlobal {
+
+constexpr unsigned ErrorBoxStyle = MB_OK | MB_ICONHAND | MB_SYSTEMMODAL; // 0x1010
+static_assert(ErrorBoxStyle == 0x1010, "error box style");
+constexpr unsigned YesNoQuestionStyle = MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL;
+static_assert(YesNoQuestionStyle == 4 + 32 + 4096, "question box style");
+
+int ShowErrorBox(const std::string& text, const std::string& title) {
+    MessageBeep(0);
+    return forms::MsgBox(text, ErrorBoxStyle, title);
+}
+
+int AskYesNo(const std::string& text, unsigned extraStyle, const std::string& title) {
+    return forms::MsgBox(text, extraStyle + YesNoQuestionStyle, title);
+}
+
+bool FileExists(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        SetLastError(0);
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+void HideCursor() {
+    while (ShowCursor(FALSE) >= 0) {
+    }
+}
+
+void ShowCursorAgain() {
+    while (ShowCursor(TRUE) < 0) {
+    }
+}
+
+} // namespace BasGlobal

@@ -1,0 +1,8 @@
+// Stops and starts this build's simulated controller through the service
+// manager, for tests of a missing driver and of the load-time settings.
+#pragma once
+
+namespace wintest {
+bool StopDriver();
+bool StartDriver();
+} // namespace wintest
