@@ -47,9 +47,13 @@ function(suite_program role)
   cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
   foreach(letter ${TS_LETTERS})
     set(t ${role}_${letter})
-    add_executable(${t} WIN32 ${A_SOURCES} ${TS_SOURCE_DIR}/common/version.rc)
+    # A small resource file per program names its file in the version
+    # resource; quoting a define through windres' shell is not portable.
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${t}_version.rc)
+    file(WRITE ${rc} "#define TS_FILE_NAME \"KVD2K${letter}${role}.exe\"\n"
+                     "#include \"${TS_SOURCE_DIR}/common/version.rc\"\n")
+    add_executable(${t} WIN32 ${A_SOURCES} ${rc})
     ts_build_settings(${t} ${letter})
-    target_compile_definitions(${t} PRIVATE TS_FILE_NAME="KVD2K${letter}${role}.exe")
     set_target_properties(${t} PROPERTIES OUTPUT_NAME KVD2K${letter}${role}
                                           RUNTIME_OUTPUT_DIRECTORY ${TS_DELIVER_DIR})
     ts_link(${t} ${letter} PRIVATE ${A_LIBS})

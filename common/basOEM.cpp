@@ -1,0 +1,96 @@
+#include "basOEM.h"
+
+#include "basRegistry.h"
+#include "basVersion.h"
+
+namespace basOEM {
+
+std::string VenderName;
+std::string VenderStyle;
+std::string InstallPath;
+std::string WindowsPath;
+std::string SystemPath;
+std::string HardwareID;
+int CalibrationMode = 0;
+
+namespace {
+
+HKEY SettingsRoot = HKEY_LOCAL_MACHINE;
+std::string SettingsKeyPath = basVersion::SettingsKeyPath;
+std::string SettingsSubkey = basVersion::SettingsSubkey;
+
+bool OpenSettingsKey(HKEY& key) {
+    return basRegistry::OpenOrCreateKey(SettingsRoot, SettingsKeyPath, SettingsSubkey, key);
+}
+
+bool SaveString(const char* name, const std::string& text) {
+    HKEY key = nullptr;
+    if (!OpenSettingsKey(key))
+        return false;
+    bool written = basRegistry::WriteString(key, name, text);
+    basRegistry::CloseKey(key);
+    return written;
+}
+
+} // namespace
+
+void SetSettingsLocation(HKEY root, const std::string& keyPath, const std::string& subkey) {
+    SettingsRoot = root;
+    SettingsKeyPath = keyPath;
+    SettingsSubkey = subkey;
+}
+
+bool OpenSuiteKey() {
+    SetSettingsLocation(HKEY_LOCAL_MACHINE, basVersion::SettingsKeyPath,
+                        basVersion::SettingsSubkey);
+    return LoadIdentity();
+}
+
+bool LoadIdentity() {
+    HKEY key = nullptr;
+    if (!OpenSettingsKey(key))
+        return false;
+    // Every value is read, so that one missing value keeps the others.
+    bool all = true;
+    all = basRegistry::ReadString(key, "VenderName", VenderName) && all;
+    all = basRegistry::ReadString(key, "VenderStyle", VenderStyle) && all;
+    all = basRegistry::ReadString(key, "InstallPath", InstallPath) && all;
+    all = basRegistry::ReadString(key, "WindowsPath", WindowsPath) && all;
+    all = basRegistry::ReadString(key, "SystemPath", SystemPath) && all;
+    all = basRegistry::ReadString(key, "HardwareID", HardwareID) && all;
+    basRegistry::CloseKey(key);
+    return all;
+}
+
+bool SaveVenderName() {
+    return SaveString("VenderName", VenderName);
+}
+bool SaveVenderStyle() {
+    return SaveString("VenderStyle", VenderStyle);
+}
+bool SaveHardwareId() {
+    return SaveString("HardwareID", HardwareID);
+}
+
+bool LoadCalibrationMode() {
+    HKEY key = nullptr;
+    if (!OpenSettingsKey(key))
+        return false;
+    DWORD mode = 0;
+    bool read = basRegistry::ReadDword(key, "CalibrationMode", mode);
+    if (read)
+        CalibrationMode = int(mode);
+    basRegistry::CloseKey(key);
+    return read;
+}
+
+bool SaveCalibrationMode() {
+    HKEY key = nullptr;
+    if (!OpenSettingsKey(key))
+        return false;
+    bool written = basRegistry::WriteDword(key, "CalibrationMode", DWORD(CalibrationMode));
+    basRegistry::CloseKey(key);
+    return written;
+}
+
+} // namespace basOEM

@@ -1,0 +1,113 @@
+#include "basPostMesg.h"
+
+#include <cstdint>
+
+#include "BasGlobal.h"
+#include "SharedRoutines.h"
+#include "basOEM.h"
+#include "basVersion.h"
+
+namespace basPostMesg {
+
+namespace {
+
+constexpr int32_t NoWindow = -1;
+constexpr int TitleBufferLength = 128;
+
+// A failed request leaves an older handle in the block, which may belong to a
+// window that is gone or reused, so only a fresh answer is used.
+void SendCommand(const WindowBlock& registration, WPARAM code) {
+    if (!BasGlobal::LastRequestResult || registration.Handle == NoWindow)
+        return;
+    HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(registration.Handle));
+    SendMessageA(window, WM_USER, code, 0);
+}
+
+void SendToTool(WPARAM code) {
+    BasGlobal::GetToolWindow();
+    SendCommand(BasGlobal::ToolWindow, code);
+}
+
+// Quoted, so that an install folder with blanks cannot start another program.
+bool StartCompanion(const char* file, UINT showCommand) {
+    std::string commandLine = "\"" + basOEM::InstallPath + "\\" + file + "\"";
+    return WinExec(commandLine.c_str(), showCommand) >= 32;
+}
+
+// Windows of 16-bit tasks have a non-zero low word in their instance handle;
+// 32-bit modules load on 64 KB boundaries, so theirs is zero. Where the
+// system refuses this index (Wine: error 1413) the call returns 0 as well.
+bool BelongsTo16BitTask(HWND window) {
+    return GetWindowWord(window, GWL_HINSTANCE) != 0;
+}
+
+} // namespace
+
+void HideToolWindow() {
+    SendToTool(HideToolCode);
+}
+void ShowToolWindow() {
+    SendToTool(ShowToolCode);
+}
+void QuitTool() {
+    SendToTool(QuitToolCode);
+}
+
+void QuitSmi() {
+    BasGlobal::GetSmiWindow();
+    SendCommand(BasGlobal::SmiWindow, QuitSmiCode);
+}
+
+bool StartTool() {
+    return StartCompanion(basVersion::RightButtonFile, SW_HIDE);
+}
+bool StartSmi() {
+    return StartCompanion(basVersion::SmiProgramFile, SW_SHOWNORMAL);
+}
+
+HWND FindInstanceWindow(HWND own, const std::string& title) {
+    for (HWND window = FindWindowA(nullptr, nullptr); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window == own || GetParent(window) != nullptr || BelongsTo16BitTask(window))
+            continue;
+        char text[TitleBufferLength] = {};
+        GetWindowTextA(window, text, TitleBufferLength);
+        if (GetWindowTextLengthA(window) > 0 && title == text)
+            return window;
+    }
+    return nullptr;
+}
+
+bool AnotherCopyRuns(const std::string& programFile) {
+    std::string program = programFile;
+    const std::string extension = ".exe";
+    if (program.size() > extension.size() &&
+        lstrcmpiA(program.c_str() + program.size() - extension.size(), extension.c_str()) == 0)
+        program.resize(program.size() - extension.size());
+    std::string name = program + ".SingleInstance";
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+    DWORD error = GetLastError();
+    if (mutex == nullptr)
+        return error == ERROR_ACCESS_DENIED; // held by a copy we may not open
+    if (error == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return true;
+    }
+    // Left open on purpose: the system releases it when this copy ends.
+    return false;
+}
+
+bool ActivateRunningCopy(HWND own, const std::string& title) {
+    HWND running = FindInstanceWindow(own, title);
+    if (running == nullptr) {
+        BasGlobal::ShowErrorBox("Application is running!\r\rPlease find and select the running "
+                                "window from Taskbar.",
+                                title);
+        return false;
+    }
+    SetForegroundWindow(running);
+    BringWindowToTop(running);
+    return true;
+}
+
+} // namespace basPostMesg

@@ -1,0 +1,40 @@
+// Companion commands, the start of the companion programs, and the
+// single-instance test of the control panel and the startup agent.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace basPostMesg {
+
+// WM_USER wParam codes of the companion commands (lParam 0).
+constexpr WPARAM HideToolCode = 0x1000;
+constexpr WPARAM ShowToolCode = 0x1001;
+constexpr WPARAM QuitToolCode = 0x100E;
+constexpr WPARAM QuitSmiCode = 0x200E;
+
+// Each asks the driver for the companion's window and sends the command only
+// to a registered window; with none registered nothing is sent or reported.
+void HideToolWindow();
+void ShowToolWindow();
+void QuitTool();
+void QuitSmi();
+
+// Start the right-button tool hidden / the SMI program shown normally, from
+// InstallPath; true when WinExec accepted the program. Neither waits.
+bool StartTool();
+bool StartSmi();
+
+// Another top-level window titled exactly `title`, not `own`, or 0.
+HWND FindInstanceWindow(HWND own, const std::string& title);
+
+// True when a copy of the program (file name such as "KVD2KCcp.exe") already
+// runs. Call once at start, before any window is shown: the first copy keeps
+// holding its named mutex until it ends.
+bool AnotherCopyRuns(const std::string& programFile);
+// Brings the running copy's window (by title) to the front; when none is
+// found shows "Application is running!". True when a window was activated.
+bool ActivateRunningCopy(HWND own, const std::string& title);
+
+} // namespace basPostMesg

@@ -1,0 +1,58 @@
+#include "FontSpec.h"
+
+#include <map>
+#include <tuple>
+
+namespace forms {
+
+namespace {
+
+int ScreenDpiY() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+} // namespace
+
+FontSpec FontSpec::Default() {
+    static const FontSpec spec = [] {
+        LOGFONTA logFont{};
+        GetObjectA(GuiFont(), sizeof logFont, &logFont);
+        FontSpec result;
+        result.name = logFont.lfFaceName;
+        const int height = logFont.lfHeight < 0 ? -logFont.lfHeight : logFont.lfHeight;
+        result.size = MulDiv(height, 72, ScreenDpiY());
+        result.bold = logFont.lfWeight >= FW_BOLD;
+        result.italic = logFont.lfItalic != 0;
+        return result;
+    }();
+    return spec;
+}
+
+bool FontSpec::operator==(const FontSpec& other) const {
+    return std::tie(name, size, bold, italic) ==
+           std::tie(other.name, other.size, other.bold, other.italic);
+}
+
+HFONT FontHandle(const FontSpec& spec) {
+    if (spec == FontSpec::Default())
+        return GuiFont();
+    using Key = std::tuple<std::string, int, bool, bool>;
+    static std::map<Key, HFONT> fonts;
+    HFONT& font = fonts[Key(spec.name, spec.size, spec.bold, spec.italic)];
+    if (!font) {
+        font = CreateFontA(-MulDiv(spec.size, ScreenDpiY(), 72), 0, 0, 0,
+                           spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.name.c_str());
+        if (!font)
+            font = GuiFont();
+    }
+    return font;
+}
+
+} // namespace forms

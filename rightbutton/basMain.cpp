@@ -1,0 +1,77 @@
+#include "basMain.h"
+
+#include <cstdio>
+#include <string>
+
+#include "basPostMesg.h"
+#include "basVersion.h"
+#include "forms/MsgBox.h"
+#include "forms/Runtime.h"
+#include "frmMain.h"
+
+namespace basMain {
+
+namespace {
+
+WNDPROC previousHandler = nullptr;
+
+std::string WndProcFailText(WPARAM wParam, LPARAM lParam) {
+    char text[80];
+    snprintf(text, sizeof text, "RBF_WndProc Fail! wParam=%lXh, lParam=%lXh",
+             static_cast<unsigned long>(wParam), static_cast<unsigned long>(lParam));
+    return text;
+}
+
+} // namespace
+
+frmMain& MainForm() {
+    static frmMain form;
+    return form;
+}
+
+int Main(int showCommand) {
+    frmMain& form = MainForm();
+    if (!form.Load())
+        return 0;
+    if (showCommand != SW_HIDE)
+        form.Show();
+    return forms::RunMessageLoop();
+}
+
+void InstallHandler(HWND window) {
+    previousHandler = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
+    SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(RBF_WndProc));
+}
+
+void RemoveHandler(HWND window) {
+    if (!previousHandler)
+        return;
+    SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(previousHandler));
+    previousHandler = nullptr;
+}
+
+LRESULT CALLBACK RBF_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_USER)
+        return CallWindowProcA(previousHandler, window, message, wParam, lParam);
+    switch (wParam) {
+    case basPostMesg::HideToolCode:
+        MainForm().Hide();
+        break;
+    case basPostMesg::ShowToolCode:
+        MainForm().Show();
+        break;
+    case basPostMesg::QuitToolCode:
+        MainForm().Unload();
+        break;
+    default:
+        forms::MsgBox(WndProcFailText(wParam, lParam), MB_OK, basVersion::RightButtonTitle);
+        break;
+    }
+    return 0;
+}
+
+} // namespace basMain
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    return basMain::Main(showCommand);
+}

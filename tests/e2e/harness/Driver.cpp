@@ -1,0 +1,44 @@
+#include "Driver.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ServiceControl.h"
+#include "basVersion.h"
+
+namespace e2e {
+
+uint32_t RequestCount(sim::Client& sim, uint32_t code, uint32_t first) {
+    uint32_t count = 0;
+    for (const SimJournalEntry& entry : sim.JournalOf(code, first))
+        count += 1 + entry.Repeats;
+    return count;
+}
+
+bool WaitForRequests(sim::Client& sim, uint32_t code, uint32_t first, uint32_t count,
+                     DWORD timeoutMs) {
+    std::ostringstream what;
+    what << count << " requests 0x" << std::hex << code << " from journal entry " << std::dec
+         << first;
+    return WaitUntil([&] { return RequestCount(sim, code, first) >= count; }, what.str(),
+                     timeoutMs);
+}
+
+SimState ReadState(sim::Client& sim) {
+    SimState state = {};
+    EXPECT_TRUE(sim.GetState(state)) << "cannot read the simulated controller's state";
+    return state;
+}
+
+StoppedDriver::StoppedDriver() : stopped_(wintest::StopDriver()) {
+    EXPECT_TRUE(stopped_) << "cannot stop the driver " << basVersion::DriverName << ": error "
+                          << GetLastError();
+}
+
+StoppedDriver::~StoppedDriver() {
+    EXPECT_TRUE(wintest::StartDriver()) << "cannot start the driver " << basVersion::DriverName
+                                        << " again: error " << GetLastError();
+}
+
+} // namespace e2e

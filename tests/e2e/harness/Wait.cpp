@@ -1,0 +1,25 @@
+#include "Wait.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+
+bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return condition();
+        Sleep(PollIntervalMs);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD timeoutMs) {
+    if (PollUntil(condition, timeoutMs))
+        return true;
+    ADD_FAILURE() << "timed out after " << timeoutMs << " ms waiting for " << what;
+    return false;
+}
+
+} // namespace e2e
