@@ -22,12 +22,8 @@ if [ ! -f "$prefix/system.reg" ]; then
     quiet wineserver -w
 fi
 
-# New driver files go in while no process of the prefix runs, so that the
-# service manager, which starts them at its own start, loads these.
-target="$prefix/drive_c/windows/system32/drivers"
-mkdir -p "$target"
-cp "$build/drivers/KVD2KCOM.sys" "$build/drivers/KVD2KPS2.sys" "$target/"
-
+# The graphics driver is chosen when the prefix's desktop starts: set it, then
+# let every process of the prefix end so that the next start uses it.
 reg=$(mktemp --suffix=.reg)
 if [ "$display" = "--display" ]; then
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"=-\n' >"$reg"
@@ -36,6 +32,13 @@ else
 fi
 quiet wine regedit "$reg"
 rm -f "$reg"
+quiet wineserver -w
+
+# New driver files go in while no process of the prefix runs, so that the
+# service manager, which starts them at its own start, loads these.
+target="$prefix/drive_c/windows/system32/drivers"
+mkdir -p "$target"
+cp "$build/drivers/KVD2KCOM.sys" "$build/drivers/KVD2KPS2.sys" "$target/"
 
 setsid -f wineserver -p </dev/null >/dev/null 2>&1
 setsid -f wine "$build/tools/PrefixKeeper.exe" </dev/null >/dev/null 2>&1
