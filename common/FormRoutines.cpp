@@ -6,8 +6,8 @@
 namespace BasGlobal {
 
 void CenterForm(forms::Form& form) {
-    const forms::Origin origin = forms::CenterFormOrigin(forms::ScreenWidth(), forms::ScreenHeight(),
-                                                         form.Width(), form.Height());
+    const forms::Origin origin = forms::CenterFormOrigin(
+        forms::ScreenWidth(), forms::ScreenHeight(), form.Width(), form.Height());
     form.Move(origin.left, origin.top);
 }
 

@@ -11,7 +11,9 @@ struct Origin {
 
 // Whole-number division that truncates toward zero, as the placement rules
 // demand (C++ integer division already does so).
-constexpr int DivTruncate(int value, int divisor) { return value / divisor; }
+constexpr int DivTruncate(int value, int divisor) {
+    return value / divisor;
+}
 
 // value x numerator / denominator, to the nearest whole number, halves to
 // even; exact integer arithmetic so that no floating error can move a form
@@ -42,8 +44,7 @@ constexpr Origin CenterFormOrigin(int screenWidth, int screenHeight, int windowW
 
 // CenterIcon: the image in the middle of the picture box's inner area, in
 // the picture box's units.
-constexpr Origin CenterIconOrigin(int innerWidth, int innerHeight, int iconWidth,
-                                  int iconHeight) {
+constexpr Origin CenterIconOrigin(int innerWidth, int innerHeight, int iconWidth, int iconHeight) {
     return {DivTruncate(innerWidth - iconWidth, 2), DivTruncate(innerHeight - iconHeight, 2)};
 }
 

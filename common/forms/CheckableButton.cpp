@@ -4,8 +4,7 @@
 
 namespace forms {
 
-CheckableButton::CheckableButton(Container& parent, std::string name, int index,
-                                 DWORD buttonStyle)
+CheckableButton::CheckableButton(Container& parent, std::string name, int index, DWORD buttonStyle)
     : Control(parent, std::move(name), index), buttonStyle_(buttonStyle) {
     common_.height = 255;
 }

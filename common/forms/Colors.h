@@ -13,9 +13,15 @@ constexpr Color Rgb(int red, int green, int blue) {
 }
 
 constexpr Color kSystemColorFlag = 0x80000000u;
-constexpr Color SystemColor(int index) { return kSystemColorFlag | static_cast<Color>(index); }
-constexpr bool IsSystemColor(Color color) { return (color & kSystemColorFlag) != 0; }
-constexpr int SystemColorIndex(Color color) { return static_cast<int>(color & 0xFFu); }
+constexpr Color SystemColor(int index) {
+    return kSystemColorFlag | static_cast<Color>(index);
+}
+constexpr bool IsSystemColor(Color color) {
+    return (color & kSystemColorFlag) != 0;
+}
+constexpr int SystemColorIndex(Color color) {
+    return static_cast<int>(color & 0xFFu);
+}
 
 // The system colours the forms use (indices as GetSysColor numbers them).
 constexpr Color kWindowBackground = SystemColor(5);

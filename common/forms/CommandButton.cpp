@@ -6,11 +6,12 @@ CommandButton::CommandButton(Container& parent, std::string name, int index)
     : Control(parent, std::move(name), index) {}
 
 HWND CommandButton::CreateNativeWindow(HWND parent, const RECT& pixels, DWORD style) {
-    return CreateSystemWindow("BUTTON", parent, pixels, style | BS_PUSHBUTTON, 0,
-                              props_.caption);
+    return CreateSystemWindow("BUTTON", parent, pixels, style | BS_PUSHBUTTON, 0, props_.caption);
 }
 
-void CommandButton::AfterCreate() { ApplyPicture(); }
+void CommandButton::AfterCreate() {
+    ApplyPicture();
+}
 
 void CommandButton::SetCaption(const std::string& caption) {
     props_.caption = caption;
@@ -28,7 +29,8 @@ void CommandButton::ApplyPicture() {
     if (!window)
         return;
     const PicturePtr& picture = props_.picture;
-    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_ICON | BS_BITMAP);
+    LONG_PTR style =
+        GetWindowLongPtrA(window, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_ICON | BS_BITMAP);
     if (picture)
         style |= picture->IsIcon() ? BS_ICON : BS_BITMAP;
     SetWindowLongPtrA(window, GWL_STYLE, style);
@@ -40,6 +42,12 @@ void CommandButton::ApplyPicture() {
         SendMessageA(window, BM_SETIMAGE, IMAGE_BITMAP,
                      reinterpret_cast<LPARAM>(picture->Bitmap()));
     InvalidateRect(window, nullptr, TRUE);
+}
+
+void CommandButton::AccessKeyPressed() {
+    SetFocus();
+    if (OnClick)
+        OnClick();
 }
 
 bool CommandButton::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

@@ -26,6 +26,8 @@ class CommandButton : public Control {
     bool IsTabStop() const override { return true; }
     bool RaisesClickOnMouseUp() const override { return false; }
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    std::string AccessCaption() const override { return props_.caption; }
+    void AccessKeyPressed() override;
     void SaveOwnDesign() override { design_ = props_; }
     void RestoreOwnDesign() override { props_ = design_; }
 

@@ -4,8 +4,12 @@
 
 namespace forms {
 
-int Container::ScaleWidth() const { return FromPixelsX(InnerPixels().cx); }
-int Container::ScaleHeight() const { return FromPixelsY(InnerPixels().cy); }
+int Container::ScaleWidth() const {
+    return FromPixelsX(InnerPixels().cx);
+}
+int Container::ScaleHeight() const {
+    return FromPixelsY(InnerPixels().cy);
+}
 
 int Container::ToPixelsX(int units) const {
     return UnitsToPixels(units, scaleUnit_, TwipsPerPixelX());

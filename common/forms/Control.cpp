@@ -88,12 +88,13 @@ HWND Control::CreateCustomWindow(HWND parent, const RECT& pixels, DWORD style, D
 HWND Control::CreateSystemWindow(const char* className, HWND parent, const RECT& pixels,
                                  DWORD style, DWORD exStyle, const std::string& text) {
     const SIZE size = WindowSizeFor(pixels.right - pixels.left, pixels.bottom - pixels.top);
-    HWND window = CreateWindowExA(exStyle, className, text.c_str(), style, pixels.left,
-                                  pixels.top, size.cx, size.cy, parent, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(exStyle, className, text.c_str(), style, pixels.left, pixels.top, size.cx,
+                        size.cy, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window)
         return nullptr;
     SetPropA(window, kControlProperty, this);
+    hwnd_ = window; // messages the control sends itself from here on are ours
     systemProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     return window;
@@ -143,8 +144,7 @@ LRESULT CALLBACK Control::CustomProc(HWND window, UINT message, WPARAM wParam, L
     return control->WindowProc(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) {
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Control* control = FromWindow(window);
     if (!control)
         return DefWindowProcA(window, message, wParam, lParam);
@@ -188,6 +188,10 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_SYSCHAR:
+        if (form_.HandleAccessKey(static_cast<int>(wParam)))
+            return 0;
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
@@ -204,7 +208,9 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(message, wParam, lParam);
 }
 
-bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 bool Control::RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
@@ -431,11 +437,21 @@ int Control::Height() const {
     return parent_.FromPixelsY(area.bottom - area.top);
 }
 
-void Control::SetLeft(int left) { Move(left, Top(), Width(), Height()); }
-void Control::SetTop(int top) { Move(Left(), top, Width(), Height()); }
-void Control::SetWidth(int width) { Move(Left(), Top(), width, Height()); }
-void Control::SetHeight(int height) { Move(Left(), Top(), Width(), height); }
-void Control::Move(int left, int top) { Move(left, top, Width(), Height()); }
+void Control::SetLeft(int left) {
+    Move(left, Top(), Width(), Height());
+}
+void Control::SetTop(int top) {
+    Move(Left(), top, Width(), Height());
+}
+void Control::SetWidth(int width) {
+    Move(Left(), Top(), width, Height());
+}
+void Control::SetHeight(int height) {
+    Move(Left(), Top(), Width(), height);
+}
+void Control::Move(int left, int top) {
+    Move(left, top, Width(), Height());
+}
 
 void Control::Move(int left, int top, int width, int height) {
     common_.left = left;
@@ -483,6 +499,10 @@ void Control::SetEnabled(bool enabled) {
     InvalidateVisual();
 }
 
+void Control::AccessKeyPressed() {
+    form_.MoveFocus(this, false);
+}
+
 void Control::SetFocus() {
     if (hwnd_)
         ::SetFocus(hwnd_);
@@ -498,7 +518,9 @@ void Control::SetBackColor(Color color) {
     ColorsChanged();
 }
 
-void Control::ColorsChanged() { InvalidateVisual(); }
+void Control::ColorsChanged() {
+    InvalidateVisual();
+}
 
 void Control::SetFontName(const std::string& name) {
     common_.font.name = name;

@@ -147,6 +147,12 @@ class Control {
     // The form is shown for the first time since it loaded.
     virtual void FormFirstShown() {}
 
+    // The caption whose "&" marks the control's access key, and what the key
+    // does; the default moves the focus to the next control (as for a label
+    // naming the control after it).
+    virtual std::string AccessCaption() const { return {}; }
+    virtual void AccessKeyPressed();
+
     virtual void SaveOwnDesign() {}
     virtual void RestoreOwnDesign() {}
 
@@ -158,8 +164,7 @@ class Control {
   private:
     friend class Form;
     static LRESULT CALLBACK CustomProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateWindowNow();
     void DestroyWindowNow();

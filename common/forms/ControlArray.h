@@ -17,10 +17,14 @@
 
 namespace forms {
 
+namespace detail {
+// Keeps a parameter out of template argument deduction.
+template <class T> struct NotDeduced { using type = T; };
+} // namespace detail
+
 template <class T> class ControlArray {
   public:
-    ControlArray(Container& parent, const std::string& name, int first, int last)
-        : first_(first) {
+    ControlArray(Container& parent, const std::string& name, int first, int last) : first_(first) {
         for (int index = first; index <= last; ++index)
             elements_.push_back(std::make_unique<T>(parent, name, index));
     }
@@ -40,7 +44,7 @@ template <class T> class ControlArray {
     // element's index first.
     template <class Owner, class... Args>
     void Bind(std::function<void(Args...)> Owner::*event,
-              std::function<void(int, Args...)> handler) {
+              typename detail::NotDeduced<std::function<void(int, Args...)>>::type handler) {
         static_assert(std::is_base_of_v<Owner, T>, "the event must belong to the element");
         for (int index = LBound(); index <= UBound(); ++index) {
             T& element = (*this)[index];

@@ -6,7 +6,9 @@
 
 namespace forms {
 
-DrawingSurface::~DrawingSurface() { ReleaseCanvas(); }
+DrawingSurface::~DrawingSurface() {
+    ReleaseCanvas();
+}
 
 void DrawingSurface::ReleaseCanvas() {
     if (!canvasDc_)
@@ -85,7 +87,9 @@ void DrawingSurface::InvalidatePixels(int left, int top, int right, int bottom) 
     RedrawWindow(window, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void DrawingSurface::SetDrawWidth(int pixels) { surface_.drawWidth = std::max(1, pixels); }
+void DrawingSurface::SetDrawWidth(int pixels) {
+    surface_.drawWidth = std::max(1, pixels);
+}
 
 void DrawingSurface::DrawDot(int x, int y, Color color) {
     const int width = surface_.drawWidth;
@@ -132,9 +136,13 @@ void DrawingSurface::Line(int x1, int y1, int x2, int y2, Color color) {
     InvalidatePixels(px1, py1, px2, py2);
 }
 
-void DrawingSurface::LineTo(int x, int y) { Line(currentX_, currentY_, x, y); }
+void DrawingSurface::LineTo(int x, int y) {
+    Line(currentX_, currentY_, x, y);
+}
 
-void DrawingSurface::LineTo(int x, int y, Color color) { Line(currentX_, currentY_, x, y, color); }
+void DrawingSurface::LineTo(int x, int y, Color color) {
+    Line(currentX_, currentY_, x, y, color);
+}
 
 void DrawingSurface::Box(int x1, int y1, int x2, int y2) {
     Box(x1, y1, x2, y2, surface_.foreColor);
@@ -166,7 +174,9 @@ void DrawingSurface::FilledBox(int x1, int y1, int x2, int y2, Color color) {
     InvalidatePixels(left, top, right, bottom);
 }
 
-void DrawingSurface::PSet(int x, int y) { PSet(x, y, surface_.foreColor); }
+void DrawingSurface::PSet(int x, int y) {
+    PSet(x, y, surface_.foreColor);
+}
 
 void DrawingSurface::PSet(int x, int y, Color color) {
     currentX_ = x;

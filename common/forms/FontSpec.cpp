@@ -14,7 +14,9 @@ int ScreenDpiY() {
     return dpi;
 }
 
-HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT GuiFont() {
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 } // namespace
 

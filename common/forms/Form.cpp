@@ -1,7 +1,9 @@
 #include "Form.h"
 
 #include <algorithm>
+#include <cctype>
 
+#include "AccessKey.h"
 #include "Control.h"
 #include "InputCodes.h"
 #include "Runtime.h"
@@ -73,11 +75,17 @@ bool CanTakeFocus(HWND window) {
 
 Form::Form(std::string name) : name_(std::move(name)) {}
 
-Form::~Form() { DestroyForm(); }
+Form::~Form() {
+    DestroyForm();
+}
 
-const std::vector<Form*>& Form::LoadedForms() { return LoadedList(); }
+const std::vector<Form*>& Form::LoadedForms() {
+    return LoadedList();
+}
 
-void Form::Register(Control* control) { controls_.push_back(control); }
+void Form::Register(Control* control) {
+    controls_.push_back(control);
+}
 
 void Form::Unregister(Control* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
@@ -140,8 +148,8 @@ bool Form::CreateFormWindow() {
     const StyleBits bits = StyleFor(props_.border);
     const RECT outer = OuterPixels();
     CreateWindowExA(bits.exStyle, kFormClass, props_.caption.c_str(), bits.style, outer.left,
-                    outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                    nullptr, GetModuleHandleA(nullptr), this);
+                    outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                    GetModuleHandleA(nullptr), this);
     return hwnd_ != nullptr; // set by WM_NCCREATE
 }
 
@@ -181,7 +189,9 @@ void Form::Hide() {
         activeForm = nullptr;
 }
 
-bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+bool Form::Visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
 
 void Form::SetVisible(bool visible) {
     if (visible)
@@ -190,7 +200,9 @@ void Form::SetVisible(bool visible) {
         Hide();
 }
 
-bool Form::Unload() { return UnloadFor(UnloadMode::Code); }
+bool Form::Unload() {
+    return UnloadFor(UnloadMode::Code);
+}
 
 bool Form::UnloadFor(UnloadMode mode) {
     if (!loaded_)
@@ -411,11 +423,21 @@ int Form::Height() const {
     return PixelsToTwips(area.bottom - area.top, TwipsPerPixelY());
 }
 
-void Form::SetLeft(int left) { Move(left, Top(), Width(), Height()); }
-void Form::SetTop(int top) { Move(Left(), top, Width(), Height()); }
-void Form::SetWidth(int width) { Move(Left(), Top(), width, Height()); }
-void Form::SetHeight(int height) { Move(Left(), Top(), Width(), height); }
-void Form::Move(int left, int top) { Move(left, top, Width(), Height()); }
+void Form::SetLeft(int left) {
+    Move(left, Top(), Width(), Height());
+}
+void Form::SetTop(int top) {
+    Move(Left(), top, Width(), Height());
+}
+void Form::SetWidth(int width) {
+    Move(Left(), Top(), width, Height());
+}
+void Form::SetHeight(int height) {
+    Move(Left(), Top(), Width(), height);
+}
+void Form::Move(int left, int top) {
+    Move(left, top, Width(), Height());
+}
 
 void Form::Move(int left, int top, int width, int height) {
     props_.left = left;
@@ -582,6 +604,10 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         Form_KeyPress(key);
         return 0;
     }
+    case WM_SYSCHAR:
+        if (HandleAccessKey(static_cast<int>(wParam)))
+            return 0;
+        break;
     default:
         if (HandleMouse(message, wParam, lParam))
             return 0;
@@ -634,6 +660,18 @@ bool Form::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_MouseUp(button, shift, x, y);
     }
     return true;
+}
+
+bool Form::HandleAccessKey(int character) {
+    if (character <= ' ' || character == '&' || character > 0xFF)
+        return false;
+    const char key = static_cast<char>(std::toupper(character));
+    for (Control* control : controls_)
+        if (CanTakeFocus(control->hwnd_) && AccessKeyOf(control->AccessCaption()) == key) {
+            control->AccessKeyPressed();
+            return true;
+        }
+    return false;
 }
 
 void Form::PreviewKey(UINT message, int& key) {

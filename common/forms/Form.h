@@ -14,11 +14,17 @@
 //       void cmdApply_Click();
 //   };
 //
-// What the constructor sets is the design: every later load starts from it
-// again. The window and its controls are created, and Form_Load runs, at the
-// first Show, Load or hWnd; Unload destroys them but keeps the object.
-// Positions are in twips (or pixels with SetScaleUnit) and measure the outer
-// window; ScaleWidth/ScaleHeight give the inner size.
+// What is set before the first load (constructor, Form_Initialize) is the
+// design: every later load starts from it again. The window and its
+// controls are created, and Form_Load runs, at the first Show, Load or
+// hWnd; Unload destroys them but keeps the object, which must outlive its
+// window. Left/Top/Width/Height are the outer window in twips; the inner
+// area (ScaleWidth/ScaleHeight), the controls and the drawing count in the
+// form's scale unit (twips, or pixels with SetScaleUnit). A loaded form
+// reads back whole pixels: 1702 twips read 1695.
+// Form_Activate runs when the form is shown and whenever it becomes the
+// active window after another form of the program was; Form_Resize when
+// its size changes and once when it is first shown.
 #pragma once
 
 #include <windows.h>
@@ -156,6 +162,8 @@ class Form : public DrawingSurface {
     // that can take it, backwards with `backwards`; to the form itself when
     // none can.
     void MoveFocus(Control* from, bool backwards);
+    // Alt with a letter: the control whose caption marks it; true when found.
+    bool HandleAccessKey(int character);
     // Key preview from a control's window.
     void PreviewKey(UINT message, int& key);
     RECT OuterPixels() const;

@@ -10,8 +10,7 @@ Frame::Frame(Container& parent, std::string name, int index)
 }
 
 HWND Frame::CreateNativeWindow(HWND parent, const RECT& pixels, DWORD style) {
-    return CreateCustomWindow(parent, pixels, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-                              props_.caption);
+    return CreateCustomWindow(parent, pixels, style | WS_CLIPCHILDREN, 0, props_.caption);
 }
 
 void Frame::SetCaption(const std::string& caption) {

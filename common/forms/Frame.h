@@ -25,6 +25,7 @@ class Frame : public Control, public Container {
     HWND CreateNativeWindow(HWND parent, const RECT& pixels, DWORD style) override;
     void PaintWindow(HDC dc) override;
     SIZE InnerPixels() const override;
+    std::string AccessCaption() const override { return props_.caption; }
     void SaveOwnDesign() override { design_ = props_; }
     void RestoreOwnDesign() override { props_ = design_; }
 

@@ -9,7 +9,9 @@ namespace {
 constexpr int kLowest = -32768;
 constexpr int kHighest = 32767;
 
-int To16Bit(int value) { return std::clamp(value, kLowest, kHighest); }
+int To16Bit(int value) {
+    return std::clamp(value, kLowest, kHighest);
+}
 
 } // namespace
 
@@ -22,7 +24,9 @@ HWND HScrollBar::CreateNativeWindow(HWND parent, const RECT& pixels, DWORD style
     return CreateSystemWindow("SCROLLBAR", parent, pixels, style | SBS_HORZ, 0, "");
 }
 
-void HScrollBar::AfterCreate() { ApplyRange(); }
+void HScrollBar::AfterCreate() {
+    ApplyRange();
+}
 
 void HScrollBar::ApplyRange() {
     if (!hWnd())

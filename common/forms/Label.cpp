@@ -72,7 +72,9 @@ void Label::FontChanged() {
     FitToText();
 }
 
-int Label::BorderPixels() const { return props_.border == BorderStyle::None ? 0 : 2; }
+int Label::BorderPixels() const {
+    return props_.border == BorderStyle::None ? 0 : 2;
+}
 
 UINT Label::TextFormat() const {
     UINT format = props_.align == Alignment::Right    ? DT_RIGHT
@@ -98,8 +100,8 @@ void Label::FitToText() {
     DrawTextA(dc, text.c_str(), -1, &area, TextFormat() | DT_CALCRECT);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    const int width = props_.wordWrap ? Width()
-                                      : Parent().FromPixelsX(area.right - area.left + 2 * border);
+    const int width =
+        props_.wordWrap ? Width() : Parent().FromPixelsX(area.right - area.left + 2 * border);
     const int height = Parent().FromPixelsY(area.bottom - area.top + 2 * border);
     if (width != Width() || height != Height())
         Move(Left(), Top(), width, height);

@@ -36,6 +36,7 @@ class Label : public Control {
     bool IsWindowless() const override { return true; }
     void PaintContent(HDC dc) override;
     void FontChanged() override;
+    std::string AccessCaption() const override { return props_.caption; }
     void SaveOwnDesign() override { design_ = props_; }
     void RestoreOwnDesign() override { props_ = design_; }
 

@@ -17,6 +17,8 @@ int MsgBox(const std::string& text, unsigned style, const std::string& title) {
     return MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), style);
 }
 
-void SetMsgBoxResponder(MsgBoxResponder responder) { Responder() = std::move(responder); }
+void SetMsgBoxResponder(MsgBoxResponder responder) {
+    Responder() = std::move(responder);
+}
 
 } // namespace forms

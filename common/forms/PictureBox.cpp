@@ -15,8 +15,7 @@ PictureBox::PictureBox(Container& parent, std::string name, int index)
 
 HWND PictureBox::CreateNativeWindow(HWND parent, const RECT& pixels, DWORD style) {
     const DWORD exStyle = props_.border == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE;
-    return CreateCustomWindow(parent, pixels, style | WS_CLIPCHILDREN,
-                              exStyle | WS_EX_CONTROLPARENT, "");
+    return CreateCustomWindow(parent, pixels, style | WS_CLIPCHILDREN, exStyle, "");
 }
 
 void PictureBox::AfterCreate() {
@@ -74,7 +73,8 @@ void PictureBox::SetBorder(BorderStyle border) {
     props_.border = border;
     if (!hWnd())
         return;
-    LONG_PTR exStyle = GetWindowLongPtrA(hWnd(), GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
+    LONG_PTR exStyle =
+        GetWindowLongPtrA(hWnd(), GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE);
     if (border != BorderStyle::None)
         exStyle |= WS_EX_CLIENTEDGE;
     SetWindowLongPtrA(hWnd(), GWL_EXSTYLE, exStyle);
@@ -82,9 +82,13 @@ void PictureBox::SetBorder(BorderStyle border) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void PictureBox::SetAlign(AlignMode align) { props_.align = align; }
+void PictureBox::SetAlign(AlignMode align) {
+    props_.align = align;
+}
 
-void PictureBox::ColorsChanged() { DiscardDrawing(); }
+void PictureBox::ColorsChanged() {
+    DiscardDrawing();
+}
 
 void PictureBox::PaintSurfaceBase(HDC dc, int width, int height) {
     const RECT area{0, 0, width, height};
@@ -99,7 +103,9 @@ void PictureBox::PaintBackground(HDC dc) {
     PaintSurface(dc, area);
 }
 
-void PictureBox::PaintWindow(HDC dc) { PaintBackground(dc); }
+void PictureBox::PaintWindow(HDC dc) {
+    PaintBackground(dc);
+}
 
 void PictureBox::FireResize() {
     resizedSinceLoad_ = true;

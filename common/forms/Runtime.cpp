@@ -59,7 +59,9 @@ void EndProgram(int code) {
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
-bool EndRequested() { return endRequested; }
+bool EndRequested() {
+    return endRequested;
+}
 
 void SetScreenMousePointer(MousePointer pointer) {
     screenPointer = pointer;
@@ -67,6 +69,8 @@ void SetScreenMousePointer(MousePointer pointer) {
     SetCursor(LoadCursor(nullptr, pointer == MousePointer::Hourglass ? IDC_WAIT : IDC_ARROW));
 }
 
-MousePointer ScreenMousePointer() { return screenPointer; }
+MousePointer ScreenMousePointer() {
+    return screenPointer;
+}
 
 } // namespace forms

@@ -28,9 +28,13 @@ int TwipsPerPixelY() {
     return twips;
 }
 
-int ScreenWidth() { return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), TwipsPerPixelX()); }
+int ScreenWidth() {
+    return PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), TwipsPerPixelX());
+}
 
-int ScreenHeight() { return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), TwipsPerPixelY()); }
+int ScreenHeight() {
+    return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), TwipsPerPixelY());
+}
 
 COLORREF ToColorRef(Color color) {
     if (IsSystemColor(color))
@@ -53,6 +57,8 @@ int KeyboardShiftState() {
     return ShiftState(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, AltKeyDown());
 }
 
-bool AltKeyDown() { return GetKeyState(VK_MENU) < 0; }
+bool AltKeyDown() {
+    return GetKeyState(VK_MENU) < 0;
+}
 
 } // namespace forms

@@ -14,7 +14,9 @@ constexpr int TwipsPerPixelForDpi(int dpi) {
     return dpi > 0 && dpi <= kTwipsPerInch ? kTwipsPerInch / dpi : kDefaultTwipsPerPixel;
 }
 
-constexpr int PixelsToTwips(int pixels, int twipsPerPixel) { return pixels * twipsPerPixel; }
+constexpr int PixelsToTwips(int pixels, int twipsPerPixel) {
+    return pixels * twipsPerPixel;
+}
 
 // Twips to whole pixels, to the nearest pixel; halves go away from zero so
 // that a position and its mirror image round alike.

@@ -9,13 +9,15 @@ void AttachWindowName(HWND window, const std::string& name) {
 }
 
 void DetachWindowName(HWND window) {
-    const ATOM atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(window, kNameProperty)));
+    const ATOM atom =
+        static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropA(window, kNameProperty)));
     if (atom)
         GlobalDeleteAtom(atom);
 }
 
 std::string WindowNameOf(HWND window) {
-    const ATOM atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, kNameProperty)));
+    const ATOM atom =
+        static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, kNameProperty)));
     if (!atom)
         return {};
     char buffer[256] = {};

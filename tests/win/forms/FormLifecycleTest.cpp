@@ -143,6 +143,7 @@ TEST(MessageLoop, EndsWhenTheLastFormUnloads) {
     LoggingForm second("frmLoopSecond");
     first.Show();
     second.Show();
+    ASSERT_TRUE(first.IsLoaded() && second.IsLoaded());
     PostMessageA(first.hWnd(), WM_CLOSE, 0, 0);
     PostMessageA(second.hWnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(0, forms::RunMessageLoop());
@@ -156,20 +157,15 @@ TEST(MessageLoop, KeepsRunningWhileAHiddenFormIsLoaded) {
     LoggingForm hidden("frmLoopHidden");
     visible.Show();
     hidden.Hide();
+    ASSERT_TRUE(visible.IsLoaded() && hidden.IsLoaded());
+    // Closing the visible form asks the hidden one to close later; a loop
+    // that ended with the visible form would leave the hidden one loaded.
+    visible.cmdOK.OnClick = [&] { PostMessageA(hidden.hWnd(), WM_CLOSE, 0, 0); };
+    PostMessageA(visible.hWnd(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(visible.cmdOK.hWnd()));
     PostMessageA(visible.hWnd(), WM_CLOSE, 0, 0);
-    // The hidden form is closed from a click handler a little later.
-    visible.cmdOK.OnClick = nullptr;
-    SetTimer(nullptr, 0, 50, nullptr);
-    MSG message;
-    bool closedHidden = false;
-    while (!closedHidden && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        DispatchMessageA(&message);
-        if (!visible.IsLoaded() && hidden.IsLoaded()) {
-            PostMessageA(hidden.hWnd(), WM_CLOSE, 0, 0);
-            closedHidden = true;
-        }
-    }
     EXPECT_EQ(0, forms::RunMessageLoop());
+    EXPECT_FALSE(visible.IsLoaded());
     EXPECT_FALSE(hidden.IsLoaded());
 }
 

@@ -36,7 +36,8 @@ inline SIZE OuterSize(HWND window) {
 
 // The name another process reads from the window.
 inline std::string NameProperty(HWND window) {
-    const auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TsControlName")));
+    const auto atom =
+        static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TsControlName")));
     char buffer[256] = {};
     const UINT length = atom ? GlobalGetAtomNameA(atom, buffer, sizeof buffer) : 0;
     return std::string(buffer, length);

@@ -1,0 +1,46 @@
+#include "PageChrome.h"
+
+#include "frmMain.h"
+
+namespace {
+
+constexpr int LogoWidth = 4740;
+constexpr int HeadTop = 360;
+constexpr int HeadHeight = 780;
+constexpr int IconLeft = 5280;
+constexpr int TitleHeight = 480;
+constexpr int SystemHeight = 195;
+constexpr int SystemTop = HeadHeight - SystemHeight;
+constexpr int TitleFontSize = 18;
+constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
+
+} // namespace
+
+// The title and the system line lie inside the logo box, so that they stay
+// readable over the logo picture and over its empty background alike.
+PageChrome::PageChrome(forms::Form& form)
+    : picLogo(form, "picLogo"), lblOemTitle(picLogo, "lblOemTitle"),
+      lblSystem(picLogo, "lblSystem"), picIcon(form, "picIcon"), imgIcon(picIcon, "imgIcon") {
+    picLogo.SetBorder(forms::BorderStyle::None);
+    picLogo.Move(Margin, HeadTop, LogoWidth, HeadHeight);
+    lblOemTitle.SetBackStyle(forms::BackStyle::Transparent);
+    // As on the main window, for a vendor style that leaves the design.
+    lblOemTitle.SetFontName("Times New Roman");
+    lblOemTitle.SetFontSize(TitleFontSize);
+    lblOemTitle.SetFontBold(true);
+    lblOemTitle.SetForeColor(TitleBlue);
+    lblOemTitle.Move(0, 0, LogoWidth, TitleHeight);
+    lblSystem.SetBackStyle(forms::BackStyle::Transparent);
+    lblSystem.SetCaption("TouchScreen Control Panel Version ");
+    lblSystem.Move(0, SystemTop, LogoWidth, SystemHeight);
+    picIcon.Move(IconLeft, HeadTop, HeadHeight, HeadHeight);
+}
+
+void PageChrome::ShowMainIcon() {
+    imgIcon.SetPicture(frmMainForm().imgIcon.Picture());
+}
+
+void PageChrome::FitWindow(forms::Form& form, int innerHeight) {
+    form.SetWidth(form.Width() - form.ScaleWidth() + InnerWidth);
+    form.SetHeight(form.Height() - form.ScaleHeight() + innerHeight);
+}

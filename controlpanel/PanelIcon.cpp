@@ -1,0 +1,95 @@
+#include "PanelIcon.h"
+
+#include <initializer_list>
+
+namespace PanelIcon {
+
+namespace {
+
+// The monitor in icon pixels: bezel, screen, neck and foot, and the touch
+// mark on the screen.
+const RECT Bezel = {1, 2, 31, 24};
+const RECT Screen = {4, 5, 28, 21};
+const RECT Neck = {13, 24, 19, 27};
+const RECT Foot = {7, 27, 25, 30};
+const RECT TouchRing = {12, 8, 22, 18};
+const RECT TouchDot = {15, 11, 19, 15};
+
+const COLORREF Outline = RGB(0, 0, 0);
+const COLORREF BezelColor = RGB(192, 192, 192);
+const COLORREF ScreenColor = RGB(0, 128, 128);
+const COLORREF TouchColor = RGB(255, 255, 0);
+
+void DrawBox(HDC dc, const RECT& box, COLORREF fill, COLORREF outline) {
+    HPEN pen = CreatePen(PS_SOLID, 1, outline);
+    HBRUSH brush = CreateSolidBrush(fill);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    Rectangle(dc, box.left, box.top, box.right, box.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
+void DrawRing(HDC dc, const RECT& ring, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Ellipse(dc, ring.left, ring.top, ring.right, ring.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+void DrawMonitor(HDC dc) {
+    DrawBox(dc, Neck, BezelColor, Outline);
+    DrawBox(dc, Foot, BezelColor, Outline);
+    DrawBox(dc, Bezel, BezelColor, Outline);
+    DrawBox(dc, Screen, ScreenColor, Outline);
+    DrawRing(dc, TouchRing, TouchColor);
+    DrawBox(dc, TouchDot, TouchColor, TouchColor);
+}
+
+// The opaque part of the icon, black on white, as an icon mask wants it.
+void DrawMask(HDC dc) {
+    RECT all = {0, 0, IconSize, IconSize};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    for (const RECT& part : {Bezel, Neck, Foot})
+        DrawBox(dc, part, Outline, Outline);
+}
+
+} // namespace
+
+HICON Create() {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP color = CreateCompatibleBitmap(screen, IconSize, IconSize);
+    HBITMAP mask = CreateBitmap(IconSize, IconSize, 1, 1, nullptr);
+    ReleaseDC(nullptr, screen);
+    HICON icon = nullptr;
+    if (dc && color && mask) {
+        // Transparent pixels are black in the colour image.
+        HGDIOBJ old = SelectObject(dc, color);
+        RECT all = {0, 0, IconSize, IconSize};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        DrawMonitor(dc);
+        SelectObject(dc, mask);
+        DrawMask(dc);
+        SelectObject(dc, old);
+        ICONINFO info = {};
+        info.fIcon = TRUE;
+        info.hbmMask = mask;
+        info.hbmColor = color;
+        icon = CreateIconIndirect(&info);
+    }
+    if (mask)
+        DeleteObject(mask);
+    if (color)
+        DeleteObject(color);
+    if (dc)
+        DeleteDC(dc);
+    return icon;
+}
+
+} // namespace PanelIcon

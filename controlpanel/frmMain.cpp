@@ -1,0 +1,455 @@
+#include "frmMain.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "BasGlobal.h"
+#include "FormRoutines.h"
+#include "Hourglass.h"
+#include "PanelIcon.h"
+#include "SharedRoutines.h"
+#include "Summaries.h"
+#include "basLOGO.h"
+#include "basMain.h"
+#include "basOEM.h"
+#include "basPostMesg.h"
+#include "basVersion.h"
+#include "forms/InputCodes.h"
+#include "forms/Runtime.h"
+#include "frmAbout.h"
+#include "frmCalibration.h"
+#include "frmMcuInfo.h"
+#include "frmSensitivity.h"
+#include "frmSleepTime.h"
+#include "frmSupport.h"
+#include "frmTest.h"
+
+namespace {
+
+// Twips. The window's inner area is 6615 x 5415 before the build's layout
+// takes one row away; the outer size adds a fixed frame and a title bar.
+constexpr int DesignWidth = 6705;
+constexpr int DesignHeight = 5805;
+
+constexpr int HeadTop = 360;
+constexpr int LogoLeft = 480;
+constexpr int LogoWidth = 4740;
+constexpr int HeadHeight = 780;
+constexpr int IconLeft = 5280;
+constexpr int OemTitleHeight = 480;
+constexpr int SystemTop = 600;
+constexpr int SystemWidth = 3105;
+constexpr int SystemHeight = 195;
+constexpr int OemTitleFontSize = 18;
+
+constexpr int RowTops[] = {1500, 2100, 2700, 3300, 3900, 4500};
+constexpr int RowLeft = 480;
+constexpr int RowButtonWidth = 1695;
+constexpr int RowHeight = 435;
+constexpr int FrameLeft = 2280;
+constexpr int FrameWidth = 3855;
+constexpr int SummaryLeft = 2400;
+constexpr int SummaryInset = 120;
+constexpr int SummaryWidth = 2910;
+constexpr int SummaryHeight = 195;
+constexpr int MinSummaryFontSize = 6; // points
+
+constexpr int CalibrationFrameWidth = 1695;
+constexpr int ComboLeft = 2340;
+constexpr int ComboInset = 60;
+constexpr int ComboWidth = 1600;
+constexpr int ComboHeight = 315;
+constexpr int SupportLeft = 4080;
+constexpr int ExitLeft = 5160;
+constexpr int SmallButtonWidth = 975;
+
+constexpr int DetectionTop = 4980;
+constexpr int DetectionLabelLeft = 960;
+constexpr int DetectionLabelTop = 5100;
+constexpr int DetectionLabelWidth = 735;
+constexpr int DetectionLabelHeight = 195;
+
+// The controls that are never shown sit below the window's inner area.
+constexpr int HiddenRowTop = 5580;
+
+constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
+
+constexpr const char* ControllerNotFoundText = "TouchScreen Controller Not Found!";
+constexpr const char* Ps2PortText = "TouchScreen or Mouse found on PS/2 port";
+constexpr const char* CalibrationItems[] = {" 4 points, mode 1", " 4 points, mode 2"};
+
+void DesignRow(forms::CommandButton& button, forms::Shape& frame, forms::Label& summary,
+               const char* caption, const char* text, int top) {
+    button.SetCaption(caption);
+    button.Move(RowLeft, top, RowButtonWidth, RowHeight);
+    frame.Move(FrameLeft, top, FrameWidth, RowHeight);
+    summary.SetCaption(text);
+    summary.SetBackStyle(forms::BackStyle::Transparent);
+    // Summaries may be longer than the designed width; the frame has room.
+    summary.SetAutoSize(true);
+    summary.Move(SummaryLeft, top + SummaryInset, SummaryWidth, SummaryHeight);
+}
+
+// A summary must stay inside its frame even where the system substitutes a
+// wider font than the designed one: the text then gets a smaller size.
+void FitInFrame(forms::Label& summary, const forms::Shape& frame) {
+    const int right = frame.Left() + frame.Width() - SummaryInset;
+    while (summary.Left() + summary.Width() > right && summary.FontSize() > MinSummaryFontSize)
+        summary.SetFontSize(summary.FontSize() - 1);
+}
+
+void Remove(forms::Control& control) {
+    control.SetEnabled(false);
+    control.SetVisible(false);
+}
+
+// The hidden gestures: exactly the middle button, exactly Ctrl and Alt.
+bool IsHiddenGesture(int button, int shift) {
+    return button == forms::kMiddleButton && shift == (forms::kCtrlMask | forms::kAltMask);
+}
+
+bool IsMouseSpeedKey(int keyCode, int shift) {
+    return keyCode == 'K' && shift == forms::kCtrlMask;
+}
+
+} // namespace
+
+frmMain& frmMainForm() {
+    static frmMain form;
+    return form;
+}
+
+frmMain::frmMain() : Form("frmMain") {
+    SetCaption(basVersion::ControlPanelTitle);
+    SetBorder(forms::BorderStyle::FixedSingle);
+    Move(0, 0, DesignWidth, DesignHeight);
+    DesignHead();
+    DesignRows();
+    DesignHiddenControls();
+    WireEvents();
+}
+
+void frmMain::DesignHead() {
+    picLogo.SetBorder(forms::BorderStyle::None);
+    picLogo.Move(LogoLeft, HeadTop, LogoWidth, HeadHeight);
+    lblOemTitle.SetCaption("Orvalith");
+    lblOemTitle.SetBackStyle(forms::BackStyle::Transparent);
+    lblOemTitle.SetFontName("Times New Roman");
+    lblOemTitle.SetFontSize(OemTitleFontSize);
+    lblOemTitle.SetFontBold(true);
+    lblOemTitle.SetForeColor(TitleBlue);
+    lblOemTitle.Move(0, 0, LogoWidth, OemTitleHeight);
+    lblSystem.SetCaption("TouchScreen Control Panel Version ");
+    lblSystem.SetBackStyle(forms::BackStyle::Transparent);
+    lblSystem.SetAutoSize(true);
+    lblSystem.Move(0, SystemTop, SystemWidth, SystemHeight);
+    picIcon.Move(IconLeft, HeadTop, HeadHeight, HeadHeight);
+    imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
+}
+
+void frmMain::DesignRows() {
+    DesignRow(cmdSerialPort, shpSerialPort, lblSerialPort, "&Serial Port",
+              "COM?, Port=????h, IRQ=??, ????? BPS", RowTops[0]);
+    DesignRow(cmdVirtualButton, shpVirtualButton, lblVirtualButton, "&Virtual Button",
+              "Drag Drop Mode", RowTops[1]);
+    DesignRow(cmdFeedbackSound, shpFeedbackSound, lblFeedbackSound, "&Feedback Sound", "Silence",
+              RowTops[2]);
+    DesignRow(cmdMouseSpeed, shpMouseSpeed, lblMouseSpeed, "&Mouse Speed",
+              "HS=50%, VS=50%, Acceleration=Slow", RowTops[3]);
+    DesignRow(cmdSleepTime, shpSleepTime, lblSleepTime, "&Power Save",
+              "Disable Power Down Function", RowTops[4]);
+
+    const int calibrationTop = RowTops[5];
+    cmdCalibration.SetCaption("&Calibration");
+    cmdCalibration.Move(RowLeft, calibrationTop, RowButtonWidth, RowHeight);
+    shpCalibration.Move(FrameLeft, calibrationTop, CalibrationFrameWidth, RowHeight);
+    cboCalibration.Move(ComboLeft, calibrationTop + ComboInset, ComboWidth, ComboHeight);
+    cmdSupport.SetCaption("S&upport");
+    cmdSupport.Move(SupportLeft, calibrationTop, SmallButtonWidth, RowHeight);
+    cmdExit.SetCaption("E&xit");
+    cmdExit.Move(ExitLeft, calibrationTop, SmallButtonWidth, RowHeight);
+}
+
+void frmMain::DesignHiddenControls() {
+    DesignRow(cmdSensivitity, shpSensitivity, lblSensitivity, "&Touch Sensitivity",
+              "Level 0 (Normal)", HiddenRowTop);
+    cmdTest.SetCaption("&Test");
+    cmdTest.Move(RowLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
+    cmdSMIon.SetCaption("SMI on");
+    cmdSMIon.Move(SupportLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
+    cmdSMIoff.SetCaption("SMI Off");
+    cmdSMIoff.Move(ExitLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
+
+    shpDetection.Move(RowLeft, DetectionTop, RowButtonWidth, RowHeight);
+    lblDetection.SetCaption("Detection");
+    lblDetection.SetBackStyle(forms::BackStyle::Transparent);
+    lblDetection.SetTextAlign(forms::Alignment::Center);
+    lblDetection.Move(DetectionLabelLeft, DetectionLabelTop, DetectionLabelWidth,
+                      DetectionLabelHeight);
+
+    for (forms::Control* control :
+         {static_cast<forms::Control*>(&cmdSensivitity),
+          static_cast<forms::Control*>(&shpSensitivity),
+          static_cast<forms::Control*>(&lblSensitivity), static_cast<forms::Control*>(&cmdTest),
+          static_cast<forms::Control*>(&cmdSMIon), static_cast<forms::Control*>(&cmdSMIoff),
+          static_cast<forms::Control*>(&shpDetection), static_cast<forms::Control*>(&lblDetection)})
+        Remove(*control);
+}
+
+// The serial port, virtual button, feedback sound and mouse speed buttons
+// get their click handlers with their pages.
+void frmMain::WireEvents() {
+    cmdSleepTime.OnClick = [this] { cmdSleepTime_Click(); };
+    cmdSensivitity.OnClick = [this] { cmdSensivitity_Click(); };
+    cmdCalibration.OnClick = [this] { cmdCalibration_Click(); };
+    cmdTest.OnClick = [this] { cmdTest_Click(); };
+    cmdSupport.OnClick = [this] { cmdSupport_Click(); };
+    imgIcon.OnDblClick = [this] { imgIcon_DblClick(); };
+    cmdExit.OnClick = [this] { cmdExit_Click(); };
+    cmdExit.OnMouseDown = [this](int button, int shift, int x, int y) {
+        cmdExit_MouseDown(button, shift, x, y);
+    };
+    cmdSerialPort.OnMouseDown = [this](int button, int shift, int x, int y) {
+        cmdSerialPort_MouseDown(button, shift, x, y);
+    };
+    cboCalibration.OnClick = [this] { cboCalibration_Click(); };
+    cmdSMIon.OnClick = [this] { cmdSMIon_Click(); };
+    cmdSMIoff.OnClick = [this] { cmdSMIoff_Click(); };
+}
+
+// ---- start-up ----
+
+void frmMain::Form_Load() {
+    SetCaption(basVersion::ControlPanelTitle);
+    lblSystem.SetCaption(lblSystem.Caption() + basVersion::VersionText);
+    if (!EndIfAnotherCopyRuns())
+        return;
+    LayOutBuild();
+    if (!basVersion::IsPs2Build)
+        SetKeyPreview(true); // Ctrl+K must reach the window whichever control has the focus
+    if (!LoadSettings())
+        return;
+    basLOGO::ShowBranding({lblOemTitle, lblSystem, picLogo});
+    ApplySupportFiles();
+
+    Hourglass busy;
+    if (!OpenController())
+        return;
+    FillSummaries();
+    FillCalibrationList();
+    BasGlobal::CenterForm(*this);
+    BasGlobal::CenterIcon(picIcon, imgIcon);
+}
+
+bool frmMain::EndIfAnotherCopyRuns() {
+    // Asked once per process: the answer holds the first copy's claim, and a
+    // later load of this window in the same process is not a second copy.
+    static const bool anotherCopyRuns = basPostMesg::AnotherCopyRuns(basVersion::ControlPanelFile);
+    if (!anotherCopyRuns)
+        return true;
+    basPostMesg::ActivateRunningCopy(hWnd(), Caption());
+    forms::EndProgram();
+    return false;
+}
+
+void frmMain::LayOutBuild() {
+    const int rowHeight = cmdCalibration.Top() - cmdSleepTime.Top();
+    const auto moveCalibrationRowTo = [this](int top) {
+        cmdCalibration.SetTop(top);
+        shpCalibration.SetTop(top);
+        cmdSupport.SetTop(top);
+        cmdExit.SetTop(top);
+        cboCalibration.SetTop(shpCalibration.Top() + ComboInset);
+    };
+    if (basVersion::IsPs2Build) {
+        lblDetection.Move(lblDetection.Left() + cmdSerialPort.Left() - shpDetection.Left(),
+                          lblDetection.Top() + cmdSerialPort.Top() - shpDetection.Top());
+        lblDetection.SetEnabled(true);
+        lblDetection.SetVisible(true);
+        shpDetection.Move(cmdSerialPort.Left(), cmdSerialPort.Top());
+        shpDetection.SetVisible(true);
+        Remove(cmdSerialPort);
+        Remove(cmdSleepTime);
+        Remove(lblSleepTime);
+        shpSleepTime.SetVisible(false);
+        moveCalibrationRowTo(cmdSleepTime.Top());
+    } else {
+        Remove(cmdMouseSpeed);
+        shpMouseSpeed.SetVisible(false);
+        Remove(lblMouseSpeed);
+        moveCalibrationRowTo(cmdSleepTime.Top());
+        cmdSleepTime.SetTop(cmdMouseSpeed.Top());
+        shpSleepTime.SetTop(shpMouseSpeed.Top());
+        lblSleepTime.SetTop(lblMouseSpeed.Top());
+    }
+    SetHeight(Height() - rowHeight);
+}
+
+bool frmMain::LoadSettings() {
+    bool loaded;
+    {
+        Hourglass busy;
+        loaded = basOEM::OpenSuiteKey();
+    }
+    if (loaded)
+        return true;
+    BasGlobal::ShowErrorBox(basOEM::LoadFailureText, Caption());
+    forms::EndProgram();
+    return false;
+}
+
+void frmMain::ApplySupportFiles() {
+    basMain::VenderBitmapPath.clear();
+    if (BasGlobal::FileExists(basOEM::InstallPath + "\\" + basVersion::VenderCutFile)) {
+        cmdSupport.SetCaption("");
+        cmdSupport.SetEnabled(false);
+        return;
+    }
+    basMain::VenderBitmapPath = basOEM::InstallPath + "\\" + basVersion::VenderBitmapFile;
+    if (!BasGlobal::FileExists(basMain::VenderBitmapPath))
+        cmdSupport.SetCaption("&About");
+}
+
+bool frmMain::OpenController() {
+    if (!BasGlobal::OpenDevice()) {
+        forms::SetScreenMousePointer(forms::MousePointer::Default);
+        BasGlobal::ReportOpenFailure(Caption().c_str());
+        forms::EndProgram();
+        return false;
+    }
+    BasGlobal::GetDeviceRecord();
+    if (BasGlobal::Device.ComPort != 0)
+        return true;
+    forms::SetScreenMousePointer(forms::MousePointer::Default);
+    BasGlobal::ShowErrorBox(ControllerNotFoundText, Caption());
+    BasGlobal::CloseDevice();
+    forms::EndProgram();
+    return false;
+}
+
+void frmMain::FillSummaries() {
+    const DeviceRecord& record = BasGlobal::Device;
+    if (basVersion::IsPs2Build) {
+        lblSerialPort.SetCaption(Ps2PortText);
+    } else {
+        lblSerialPort.SetCaption(BasGlobal::SerialPortText(record.ComPort, record.BasePort,
+                                                           record.Irq, record.BaudRate));
+        lblSleepTime.SetCaption(BasGlobal::PowerDownText(record.PowerDownTime));
+    }
+    lblVirtualButton.SetCaption(BasGlobal::TouchModeText(
+        record.VirtualButton, record.RightButtonFunction, record.RightButtonAutoMode));
+    lblFeedbackSound.SetCaption(BasGlobal::FeedbackText(record.FeedbackSound));
+    lblSensitivity.SetCaption(BasGlobal::LevelText(record.Sensitivity));
+    lblMouseSpeed.SetCaption(BasGlobal::MouseSpeedText(
+        record.MouseHSpeed, record.MouseVSpeed, record.MouseAcceleration, record.MouseBypass));
+    FitInFrame(lblSerialPort, shpSerialPort);
+    FitInFrame(lblVirtualButton, shpVirtualButton);
+    FitInFrame(lblFeedbackSound, shpFeedbackSound);
+    FitInFrame(lblMouseSpeed, shpMouseSpeed);
+    FitInFrame(lblSleepTime, shpSleepTime);
+}
+
+void frmMain::FillCalibrationList() {
+    basOEM::LoadCalibrationMode(); // a missing or mistyped value keeps the index
+    for (const char* item : CalibrationItems)
+        cboCalibration.AddItem(item);
+    if (basOEM::CalibrationMode < 0 || basOEM::CalibrationMode >= cboCalibration.ListCount())
+        basOEM::CalibrationMode = 0;
+    // The selection event stores the index back.
+    cboCalibration.SetListIndex(basOEM::CalibrationMode);
+}
+
+void frmMain::Form_Unload(bool&) {
+    BasGlobal::CloseDevice();
+}
+
+// ---- events ----
+
+void frmMain::ShowPage(forms::Form& page) {
+    Hourglass busy;
+    page.Show();
+    KeepOneWindowUp(page);
+}
+
+void frmMain::HideAndShow(forms::Form& window) {
+    Hourglass busy;
+    Hide();
+    window.Show();
+    KeepOneWindowUp(window);
+}
+
+// A window that closed again while it was being opened has already asked
+// for this one; it must not stay hidden then.
+void frmMain::KeepOneWindowUp(forms::Form& opened) {
+    if (forms::EndRequested())
+        return;
+    if (opened.IsLoaded())
+        Hide();
+    else
+        Show();
+}
+
+void frmMain::cmdSleepTime_Click() {
+    ShowPage(frmSleepTimeForm());
+}
+
+void frmMain::cmdSensivitity_Click() {
+    ShowPage(frmSensitivityForm());
+}
+
+void frmMain::cmdCalibration_Click() {
+    HideAndShow(frmCalibrationForm());
+}
+
+void frmMain::cmdTest_Click() {
+    HideAndShow(frmTestForm());
+}
+
+// The bitmap is looked for again: it may have gone since the start.
+void frmMain::cmdSupport_Click() {
+    if (BasGlobal::FileExists(basMain::VenderBitmapPath))
+        HideAndShow(frmSupportForm());
+    else
+        HideAndShow(frmAboutForm());
+}
+
+void frmMain::imgIcon_DblClick() {
+    HideAndShow(frmAboutForm());
+}
+
+void frmMain::cmdExit_Click() {
+    Unload();
+    forms::EndProgram();
+}
+
+void frmMain::cmdExit_MouseDown(int button, int shift, int, int) {
+    if (IsHiddenGesture(button, shift))
+        ShowPage(frmTestForm());
+}
+
+void frmMain::cmdSerialPort_MouseDown(int button, int shift, int, int) {
+    if (IsHiddenGesture(button, shift))
+        ShowPage(frmMcuInfoForm());
+}
+
+void frmMain::cboCalibration_Click() {
+    basOEM::CalibrationMode = cboCalibration.ListIndex();
+    basOEM::SaveCalibrationMode();
+}
+
+// Ctrl+K opens the mouse speed page, whose row the serial build hides.
+void frmMain::Form_KeyDown(int& keyCode, int shift) {
+    if (basVersion::IsPs2Build || !IsMouseSpeedKey(keyCode, shift))
+        return;
+    keyCode = 0;
+    if (cmdMouseSpeed.OnClick)
+        cmdMouseSpeed.OnClick();
+}
+
+void frmMain::cmdSMIon_Click() {
+    basPostMesg::StartSmi();
+}
+
+void frmMain::cmdSMIoff_Click() {
+    basPostMesg::QuitSmi();
+}

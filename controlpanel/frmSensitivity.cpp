@@ -1,0 +1,140 @@
+#include "frmSensitivity.h"
+
+#include <algorithm>
+#include <string>
+
+#include "BasGlobal.h"
+#include "Hourglass.h"
+#include "ScaleLabel.h"
+#include "Summaries.h"
+#include "basMain.h"
+#include "frmMain.h"
+
+namespace {
+
+// The bar runs from "Light" (position 0) to "Heavy"; the driver counts the
+// other way round.
+constexpr int MaxPosition = 127;
+const forms::Color TestBoxYellow = forms::Rgb(255, 255, 0);
+
+constexpr int FrameLeft = PageChrome::Margin;
+constexpr int FrameTop = PageChrome::ContentTop;
+constexpr int FrameWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
+constexpr int FrameHeight = 2535;
+constexpr int BarLeft = 240;
+constexpr int BarWidth = FrameWidth - 2 * BarLeft;
+constexpr int NumberWidth = 600;
+constexpr int WordWidth = 900;
+constexpr int MiddleLeft = (FrameWidth - NumberWidth) / 2;
+constexpr int RightEnd = BarLeft + BarWidth;
+// About 333 by 61 pixels at 15 twips per pixel.
+constexpr int TestBoxWidth = 4995;
+constexpr int TestBoxHeight = 915;
+constexpr int TestBoxLeft = (FrameWidth - TestBoxWidth) / 2;
+constexpr int TestBoxTop = 1380;
+constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
+constexpr int InnerHeight = ButtonsTop + PageButtons::Height + 360;
+
+int PositionOf(int sensitivity) {
+    return MaxPosition - std::min(sensitivity, MaxPosition);
+}
+
+} // namespace
+
+frmSensitivity::frmSensitivity() : Form("frmSensitivity") {
+    SetCaption(" Touch Sensitivity");
+    frameSensitivity.SetCaption("  Touch Sensitivity Adjustment ");
+    frameSensitivity.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
+
+    DesignScaleLabel(lblSV, "0", MiddleLeft, 300, NumberWidth, forms::Alignment::Center);
+    hscSensitivity.SetMin(0);
+    hscSensitivity.SetMax(MaxPosition);
+    hscSensitivity.SetSmallChange(1);
+    hscSensitivity.SetLargeChange(10);
+    hscSensitivity.Move(BarLeft, 540, BarWidth, 255);
+    DesignScaleLabel(lblScaleLow, "0", BarLeft, 840, NumberWidth, forms::Alignment::Left);
+    DesignScaleLabel(lblScaleMiddle, "63", MiddleLeft, 840, NumberWidth, forms::Alignment::Center);
+    DesignScaleLabel(lblScaleHigh, "127", RightEnd - NumberWidth, 840, NumberWidth,
+                     forms::Alignment::Right);
+    DesignScaleLabel(lblLight, "Light", BarLeft, 1050, WordWidth, forms::Alignment::Left);
+    DesignScaleLabel(lblHeavy, "Heavy", RightEnd - WordWidth, 1050, WordWidth,
+                     forms::Alignment::Right);
+
+    forms::Label& box = lblTestBox[0];
+    box.SetBackColor(TestBoxYellow);
+    box.SetBackStyle(forms::BackStyle::Transparent);
+    box.SetBorder(forms::BorderStyle::FixedSingle);
+    box.Move(TestBoxLeft, TestBoxTop, TestBoxWidth, TestBoxHeight);
+    DesignScaleLabel(lblTestBox[1], "Touch On This Box To Test", TestBoxLeft,
+                     TestBoxTop + (TestBoxHeight - ScaleLabelHeight) / 2, TestBoxWidth,
+                     forms::Alignment::Center);
+
+    buttons.PlaceAt(ButtonsTop);
+
+    // The labels follow the thumb while it is dragged, too.
+    hscSensitivity.OnChange = [this] { hscSensitivity_Change(); };
+    hscSensitivity.OnScroll = [this] { hscSensitivity_Change(); };
+    lblTestBox.Bind(&forms::Control::OnMouseDown,
+                    std::function<void(int, int, int, int, int)>(
+                        [this](int index, int, int, int, int) { lblTestBox_MouseDown(index); }));
+    lblTestBox.Bind(&forms::Control::OnMouseUp,
+                    std::function<void(int, int, int, int, int)>(
+                        [this](int index, int, int, int, int) { lblTestBox_MouseUp(index); }));
+    buttons.cmdApply.OnClick = [this] { cmdApply_Click(); };
+    buttons.cmdOK.OnClick = [this] { cmdOK_Click(); };
+    buttons.cmdCandel.OnClick = [this] { cmdCandel_Click(); };
+}
+
+void frmSensitivity::Form_Load() {
+    PageChrome::FitWindow(*this, InnerHeight);
+    // A record value beyond the bar shows at the nearest end; it is sent
+    // only when the user applies a position.
+    hscSensitivity.SetValue(PositionOf(BasGlobal::Device.Sensitivity));
+    lblSV.SetCaption(std::to_string(hscSensitivity.Value()));
+    buttons.OfferApply(false);
+    chrome.ShowMainIcon();
+    basMain::PrepareSubWindow(*this);
+}
+
+void frmSensitivity::Form_Unload(bool&) {
+    basMain::ReturnToMainWindow();
+}
+
+void frmSensitivity::hscSensitivity_Change() {
+    const int position = hscSensitivity.Value();
+    lblSV.SetCaption(std::to_string(position));
+    buttons.OfferApply(MaxPosition - position != BasGlobal::Device.Sensitivity);
+}
+
+void frmSensitivity::lblTestBox_MouseDown(int) {
+    lblTestBox[0].SetBackStyle(forms::BackStyle::Opaque);
+}
+
+void frmSensitivity::lblTestBox_MouseUp(int) {
+    lblTestBox[0].SetBackStyle(forms::BackStyle::Transparent);
+}
+
+void frmSensitivity::cmdApply_Click() {
+    Hourglass pointer;
+    BasGlobal::Device.Sensitivity = static_cast<uint8_t>(MaxPosition - hscSensitivity.Value());
+    BasGlobal::SetSensitivity();
+    frmMainForm().lblSensitivity.SetCaption(BasGlobal::LevelText(BasGlobal::Device.Sensitivity));
+    buttons.OfferApply(false);
+}
+
+void frmSensitivity::cmdOK_Click() {
+    if (buttons.cmdApply.Enabled())
+        cmdApply_Click();
+    Hourglass pointer;
+    Unload();
+}
+
+void frmSensitivity::cmdCandel_Click() {
+    Hourglass pointer;
+    Unload();
+}
+
+frmSensitivity& frmSensitivityForm() {
+    static frmSensitivity form;
+    return form;
+}

@@ -1,0 +1,115 @@
+#include "frmSleepTime.h"
+
+#include <algorithm>
+#include <string>
+
+#include "BasGlobal.h"
+#include "Hourglass.h"
+#include "ScaleLabel.h"
+#include "Summaries.h"
+#include "basMain.h"
+#include "frmMain.h"
+
+namespace {
+
+// One step of the bar is ten seconds; position 0 disables the power-down.
+constexpr int MaxPosition = 30;
+constexpr int SecondsPerStep = 10;
+const forms::Color SentenceBlue = forms::Rgb(0, 0, 255);
+
+constexpr int FrameLeft = PageChrome::Margin;
+constexpr int FrameTop = PageChrome::ContentTop;
+constexpr int FrameWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
+constexpr int FrameHeight = 1545;
+constexpr int BarLeft = 240;
+constexpr int BarWidth = FrameWidth - 2 * BarLeft;
+constexpr int NumberWidth = 600;
+constexpr int WordWidth = 900;
+constexpr int MiddleLeft = (FrameWidth - NumberWidth) / 2;
+constexpr int RightEnd = BarLeft + BarWidth;
+constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
+constexpr int InnerHeight = ButtonsTop + PageButtons::Height + 360;
+
+} // namespace
+
+frmSleepTime::frmSleepTime() : Form("frmSleepTime") {
+    SetCaption(" Power Save");
+    frameSleepTime.SetCaption("  Power Down Timer Adjustment ");
+    frameSleepTime.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
+
+    DesignScaleLabel(lblSS, "", BarLeft, 300, BarWidth, forms::Alignment::Center);
+    lblSS.SetForeColor(SentenceBlue);
+    hscSleepTime.SetMin(0);
+    hscSleepTime.SetMax(MaxPosition);
+    hscSleepTime.SetSmallChange(1);
+    hscSleepTime.SetLargeChange(6);
+    hscSleepTime.Move(BarLeft, 600, BarWidth, 255);
+    DesignScaleLabel(lblScaleLow, "0", BarLeft, 900, NumberWidth, forms::Alignment::Left);
+    DesignScaleLabel(lblST, "0", MiddleLeft, 900, NumberWidth, forms::Alignment::Center);
+    DesignScaleLabel(lblScaleHigh, "300", RightEnd - NumberWidth, 900, NumberWidth,
+                     forms::Alignment::Right);
+    DesignScaleLabel(lblShort, "Short", BarLeft, 1110, WordWidth, forms::Alignment::Left);
+    DesignScaleLabel(lblLong, "Long", RightEnd - WordWidth, 1110, WordWidth,
+                     forms::Alignment::Right);
+
+    buttons.PlaceAt(ButtonsTop);
+
+    // The labels follow the thumb while it is dragged, too.
+    hscSleepTime.OnChange = [this] { hscSleepTime_Change(); };
+    hscSleepTime.OnScroll = [this] { hscSleepTime_Change(); };
+    buttons.cmdApply.OnClick = [this] { cmdApply_Click(); };
+    buttons.cmdOK.OnClick = [this] { cmdOK_Click(); };
+    buttons.cmdCandel.OnClick = [this] { cmdCandel_Click(); };
+}
+
+void frmSleepTime::ShowPosition() {
+    const int position = hscSleepTime.Value();
+    lblST.SetCaption(std::to_string(position * SecondsPerStep));
+    lblSS.SetCaption(BasGlobal::PowerDownText(position));
+}
+
+void frmSleepTime::Form_Load() {
+    PageChrome::FitWindow(*this, InnerHeight);
+    // A record value beyond the bar shows at the far end; it is sent only
+    // when the user applies a position.
+    hscSleepTime.SetValue(std::min<int>(BasGlobal::Device.PowerDownTime, MaxPosition));
+    ShowPosition();
+    buttons.OfferApply(false);
+    chrome.ShowMainIcon();
+    basMain::PrepareSubWindow(*this);
+}
+
+void frmSleepTime::Form_Unload(bool&) {
+    basMain::ReturnToMainWindow();
+}
+
+void frmSleepTime::hscSleepTime_Change() {
+    ShowPosition();
+    buttons.OfferApply(hscSleepTime.Value() != BasGlobal::Device.PowerDownTime);
+}
+
+void frmSleepTime::cmdApply_Click() {
+    Hourglass pointer;
+    BasGlobal::Device.PowerDownTime = static_cast<uint8_t>(hscSleepTime.Value());
+    BasGlobal::SetPowerDownTime();
+    frmMainForm().lblSleepTime.SetCaption(
+        BasGlobal::PowerDownText(BasGlobal::Device.PowerDownTime));
+    buttons.OfferApply(false);
+}
+
+void frmSleepTime::cmdOK_Click() {
+    if (buttons.cmdApply.Enabled())
+        cmdApply_Click();
+    Hourglass pointer;
+    Unload();
+}
+
+void frmSleepTime::cmdCandel_Click() {
+    Hourglass pointer;
+    Unload();
+}
+
+frmSleepTime& frmSleepTimeForm() {
+    static frmSleepTime form;
+    return form;
+}

@@ -1,0 +1,103 @@
+// Start of the control panel: one copy at a time, and the failures that end
+// it before its main window shows.
+#include <functional>
+#include <string>
+
+#include "ControlPanelScenario.h"
+#include "basVersion.h"
+
+namespace cptest {
+namespace {
+
+using ControlPanelStart = ControlPanelScenario;
+
+// Handles this thread's own window messages while waiting: the second copy
+// activates windows of this thread and waits for them to answer.
+bool PumpUntil(const std::function<bool()>& condition, const std::string& what) {
+    return e2e::WaitUntil(
+        [&] {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+            return condition();
+        },
+        what);
+}
+
+// Starts a second copy and waits for it to end; true when it never showed a
+// window or a message box.
+bool SecondCopyEndsQuietly(e2e::Program& second) {
+    bool shown = false;
+    PumpUntil(
+        [&] {
+            for (HWND window : e2e::TopLevelWindowsOf(second.Id()))
+                shown = shown || IsWindowVisible(window);
+            return !second.IsRunning();
+        },
+        "the second copy to end");
+    return !shown && !second.IsRunning();
+}
+
+// A top-level window of this thread, to stand in front of the panel.
+class OwnWindow {
+  public:
+    explicit OwnWindow(const std::string& title)
+        : window_(CreateWindowA("STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                200, 100, nullptr, nullptr, nullptr, nullptr)) {}
+    ~OwnWindow() { DestroyWindow(window_); }
+    HWND get() const { return window_; }
+
+  private:
+    HWND window_;
+};
+
+TEST_F(ControlPanelStart, ASecondCopyBringsTheFirstToTheFrontAndEndsWithoutMessage) {
+    HWND first = StartPanel();
+    ASSERT_TRUE(first);
+    OwnWindow other("another program");
+    SetForegroundWindow(other.get());
+    PumpUntil([&] { return GetForegroundWindow() == other.get(); }, "another window in front");
+
+    e2e::Program& second = Start(basVersion::ControlPanelFile);
+    EXPECT_TRUE(SecondCopyEndsQuietly(second));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; },
+                          "the first copy's window in front"));
+    EXPECT_TRUE(Panel().IsRunning()) << "the first copy goes on";
+    EXPECT_TRUE(IsWindowVisible(first));
+}
+
+TEST_F(ControlPanelStart, AForeignWindowWithTheSameTitleIsTakenForTheRunningCopy) {
+    HWND first = StartPanel();
+    ASSERT_TRUE(first);
+    // Created last, it is the first window with that title in the list.
+    OwnWindow foreign(basVersion::ControlPanelTitle);
+    SetForegroundWindow(first);
+    PumpUntil([&] { return GetForegroundWindow() == first; }, "the panel in front");
+    SetWindowPos(foreign.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    e2e::Program& second = Start(basVersion::ControlPanelFile);
+    EXPECT_TRUE(SecondCopyEndsQuietly(second));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == foreign.get(); },
+                          "the foreign window in front"));
+    EXPECT_TRUE(Panel().IsRunning());
+}
+
+TEST_F(ControlPanelStart, WithoutTheInstallationIdentityItReportsAndEnds) {
+    e2e::ClearSettingsKey();
+    ExpectStartFailure("Fail to load data from Register File!");
+}
+
+TEST_F(ControlPanelStart, WithoutTheDriverItReportsAndEnds) {
+    StopDriver();
+    ExpectStartFailure(std::string("Fail to open ") + basVersion::DriverFile + "!");
+}
+
+TEST_F(ControlPanelStart, WithoutAControllerItReportsAndEndsAfterOneRead) {
+    ASSERT_TRUE(Sim().SetPresent(false));
+    ExpectStartFailure("TouchScreen Controller Not Found!");
+    EXPECT_EQ(1u, Sim().JournalTotal()) << "nothing but the one record read";
+    EXPECT_EQ(1u, e2e::RequestCount(Sim(), IOCTL_GetDeviceRecord));
+}
+
+} // namespace
+} // namespace cptest

@@ -1,0 +1,73 @@
+// Pages of the running control panel, opened from its main window as a
+// person opens them.
+#include <cstring>
+#include <string>
+
+#include "E2e.h"
+#include "basVersion.h"
+
+namespace {
+
+class ControlPanelPages : public e2e::Scenario {
+  protected:
+    // Starts the control panel and waits for its main window.
+    HWND StartControlPanel() {
+        program_ = &Start(basVersion::ControlPanelFile);
+        HWND main = e2e::WaitForForm(program_->Id(), "frmMain");
+        if (main)
+            e2e::WaitForVisible(main, true);
+        return main;
+    }
+    HWND OpenFrom(HWND main, const char* button, const char* form) {
+        e2e::ClickButton(e2e::WaitForControl(main, button));
+        HWND window = e2e::WaitForForm(program_->Id(), form);
+        if (window)
+            e2e::WaitForVisible(window, true);
+        return window;
+    }
+    e2e::Program* program_ = nullptr;
+};
+
+// The thumb dragged to `position` and let go, as the bar reports it to its
+// container.
+void DragThumb(HWND bar, int position) {
+    for (int code : {SB_THUMBTRACK, SB_THUMBPOSITION})
+        PostMessageA(GetParent(bar), WM_HSCROLL, MAKEWPARAM(code, position),
+                     reinterpret_cast<LPARAM>(bar));
+}
+
+TEST_F(ControlPanelPages, PowerSaveAppliedFromThePageReachesTheDriverAndTheSummary) {
+    if (basVersion::IsPs2Build)
+        GTEST_SKIP() << "the PS/2 build has no power save row";
+    SimState state = e2e::ReadState(Sim());
+    state.Record.PowerDownTime = 15;
+    ASSERT_TRUE(Sim().PresetRecord(state.Record));
+
+    HWND main = StartControlPanel();
+    ASSERT_TRUE(main);
+    HWND page = OpenFrom(main, "cmdSleepTime", "frmSleepTime");
+    ASSERT_TRUE(page);
+    EXPECT_TRUE(e2e::WaitForVisible(main, false)) << "the main window hides";
+    EXPECT_EQ(e2e::TextOf(main), e2e::TextOf(page)) << "the page carries the main title";
+    EXPECT_EQ("Power Down When Idle  2 Min.  30 Sec.",
+              e2e::TextOf(e2e::WaitForControl(page, "lblSS")));
+    HWND apply = e2e::WaitForControl(page, "cmdApply");
+    EXPECT_FALSE(IsWindowEnabled(apply));
+
+    const uint32_t first = Sim().JournalTotal();
+    DragThumb(e2e::WaitForControl(page, "hscSleepTime"), 30);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(apply) != FALSE; }, "Apply enabled"));
+    e2e::ClickButton(apply);
+    ASSERT_TRUE(e2e::WaitForRequests(Sim(), IOCTL_SetPowerDownTime, first, 1));
+    EXPECT_EQ(30, e2e::ReadState(Sim()).Record.PowerDownTime);
+    EXPECT_EQ("300", e2e::TextOf(e2e::WaitForControl(page, "lblST")));
+
+    PostMessageA(page, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(e2e::WaitForGone(page));
+    EXPECT_TRUE(e2e::WaitForVisible(main, true)) << "closing returns to the main window";
+    EXPECT_EQ("Power Down When Idle  5 Min. ",
+              e2e::TextOf(e2e::WaitForControl(main, "lblSleepTime")));
+    EXPECT_EQ(1u, e2e::RequestCount(Sim(), IOCTL_SetPowerDownTime, first));
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+// How a run ends when it does not simply succeed: ESC, the completion
+// question answered No, a mode no procedure serves, a panel direction that
+// matches nothing, and the window closed under a wait.
+#include "BasGlobal.h"
+#include "CalibrationTestSupport.h"
+#include "WinTestSupport.h"
+#include "frmCalibration.h"
+
+namespace calibtest {
+namespace {
+
+constexpr int CornersMode = 0;
+const char* const BreakQuestion = "Are you sure you want to break calibration?";
+
+const SentCalibration CornersResult{{87, 500, 913, 66, 390, 714}, 0};
+Samples LastThreeCorners() {
+    return TouchAndLift(900, 80) + TouchAndLift(900, 700) + TouchAndLift(100, 700);
+}
+
+// The driver's calibration before the run: deliberately no valid one.
+const int16_t OddCalibration[6] = {-5, 2000, 7, 1234, -1, 3};
+constexpr uint8_t OddDirection = 0xEE;
+
+using RunEnding = CalibrationWindowTest;
+
+TEST_F(RunEnding, EscAnsweredNoGoesOnWithTheSamePoint) {
+    std::string promptAfterNo;
+    ScriptedBoxes boxes([](const std::string& text, const std::string&) {
+        return text == BreakQuestion ? IDNO : IDYES;
+    });
+    Queue(NoTouchAtStart() + TouchAndLift(100, 80));
+    Steps steps;
+    steps.Then(ModeSentTimes(5, 1), [this] { PressEsc(); });
+    steps.Then([&] { return !boxes.Boxes().empty(); },
+               [&] {
+                   promptAfterNo = frmCalibrationForm().lblMesg2.Caption();
+                   Queue(LastThreeCorners());
+               });
+    RunCalibration(CornersMode);
+
+    ASSERT_EQ(2u, boxes.Boxes().size());
+    EXPECT_EQ(BreakQuestion, boxes.Boxes()[0].Text);
+    EXPECT_EQ("TouchScreen Calibration", boxes.Boxes()[0].Title);
+    EXPECT_EQ(unsigned(MB_YESNO | MB_ICONQUESTION | MB_SYSTEMMODAL | MB_DEFBUTTON2),
+              boxes.Boxes()[0].Style)
+        << "No is the default answer";
+    EXPECT_EQ("show on the TOP-RIGHT of the screen", promptAfterNo);
+    EXPECT_EQ((std::vector<int32_t>{5, 0, 5, 5, 5, 0}), ModesSent())
+        << "ESC sends normal mode; after No nothing more is sent";
+    EXPECT_EQ(std::vector<SentCalibration>{CornersResult}, CalibrationsSent());
+}
+
+TEST_F(RunEnding, EscAnsweredYesKeepsTheOldCalibration) {
+    Preset([](DeviceRecord& record) {
+        std::copy(OddCalibration, OddCalibration + 6, record.Calibration);
+        record.PanelDirection = OddDirection;
+    });
+    const DeviceRecord before = DriverRecord();
+    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDYES; });
+    Queue(NoTouchAtStart() + TouchAndLift(100, 80));
+    Steps steps;
+    steps.Then(ModeSentTimes(5, 1), [this] { PressEsc(); });
+    RunCalibration(CornersMode);
+
+    EXPECT_EQ((std::vector<int32_t>{5, 0, 4}), ModesSent());
+    EXPECT_TRUE(CalibrationsSent().empty());
+    EXPECT_EQ(1u, boxes.Boxes().size()) << "no completion question";
+    const DeviceRecord after = DriverRecord();
+    EXPECT_TRUE(std::equal(before.Calibration, before.Calibration + 6, after.Calibration));
+    EXPECT_EQ(OddDirection, after.PanelDirection);
+}
+
+TEST_F(RunEnding, NoAtTheCompletionRestoresExactlyWhatWasThere) {
+    Preset([](DeviceRecord& record) {
+        std::copy(OddCalibration, OddCalibration + 6, record.Calibration);
+        record.PanelDirection = OddDirection;
+    });
+    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDNO; });
+    Queue(NoTouchAtStart() + TouchAndLift(100, 80) + LastThreeCorners());
+    RunCalibration(CornersMode);
+
+    const SentCalibration old{{-5, 2000, 7, 1234, -1, 3}, OddDirection};
+    EXPECT_EQ((std::vector<SentCalibration>{CornersResult, old}), CalibrationsSent());
+    const DeviceRecord after = DriverRecord();
+    EXPECT_TRUE(std::equal(OddCalibration, OddCalibration + 6, after.Calibration));
+    EXPECT_EQ(OddDirection, after.PanelDirection);
+    EXPECT_EQ(OddDirection, BasGlobal::Device.PanelDirection) << "the program's record as well";
+}
+
+TEST_F(RunEnding, UnsupportedModeIsReportedAndNothingIsSent) {
+    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDOK; });
+    Queue(NoTouchAtStart() + TouchAndLift(100, 80));
+    RunCalibration(2);
+
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    EXPECT_EQ("Fail to calibration! ( mode 2 not support )", boxes.Boxes()[0].Text);
+    EXPECT_EQ(unsigned(MB_OK), boxes.Boxes()[0].Style);
+    EXPECT_TRUE(ModesSent().empty());
+    EXPECT_TRUE(CalibrationsSent().empty());
+}
+
+TEST_F(RunEnding, DirectionMatchingNothingShowsBothPatterns) {
+    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDOK; });
+    // Read as touched: 01111101; with X and Y exchanged: 10111110.
+    Queue(NoTouchAtStart() + TouchAndLift(100, 600) + TouchAndLift(900, 600) +
+          TouchAndLift(900, 700) + TouchAndLift(100, 700));
+    RunCalibration(CornersMode);
+
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    EXPECT_EQ("Touchscreen Calibration", boxes.Boxes()[0].Title);
+    EXPECT_EQ("Incorrect Panel Direction! (01111101-10111110)\r\n\r\n"
+              "Please checkout the pinout of your touch panel.",
+              boxes.Boxes()[0].Text);
+    EXPECT_EQ(0x1010u, boxes.Boxes()[0].Style);
+    EXPECT_TRUE(CalibrationsSent().empty());
+    EXPECT_EQ((std::vector<int32_t>{5, 5, 5, 5}), ModesSent());
+}
+
+TEST_F(RunEnding, ClosingTheWindowEndsAnyWait) {
+    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDYES; });
+    struct Wait {
+        const char* what;
+        Samples samples;
+        std::vector<int32_t> modes;
+    };
+    const Wait waits[] = {
+        {"awaiting the first point", NoTouchAtStart(), {4}},
+        {"finger held at the start", {sim::Touched(500, 500)}, {3, 4}},
+        {"finger resting, no new samples",
+         NoTouchAtStart() + Samples{sim::Touched(100, 80), sim::Touched(100, 80)},
+         {4}},
+        {"finger held after a point",
+         NoTouchAtStart() +
+             Samples{sim::Touched(100, 80), sim::Touched(100, 80), sim::Touched(100, 80)},
+         {5, 4}},
+    };
+    for (const Wait& wait : waits) {
+        SCOPED_TRACE(wait.what);
+        wintest::ResetController(Sim);
+        Preset([](DeviceRecord&) {});
+        Queue(wait.samples);
+        Steps steps;
+        steps.Then(
+            [this] {
+                SimState state{};
+                return Sim.GetState(state) && state.QueuedSamples == 0;
+            },
+            [] { PostMessageA(frmCalibrationForm().hWnd(), WM_CLOSE, 0, 0); });
+        RunCalibration(CornersMode);
+        EXPECT_EQ(wait.modes, ModesSent());
+        EXPECT_TRUE(CalibrationsSent().empty());
+    }
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+} // namespace
+} // namespace calibtest
