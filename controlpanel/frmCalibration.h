@@ -69,7 +69,7 @@ class frmCalibration : public forms::Form {
     Calibration::CalibrationGeometry Geometry{};
     int CurrentPoint = 0;
     bool BreakRequested = false;
-    bool Running = false; // activation during a run (after a box) must not start another
+    bool Running = false; // a window activated again during its run must not start another
     Calibration::CalibrationValues OldCalibration{};
     uint8_t OldDirection = 0;
     Calibration::CalibrationValues NewCalibration{};

@@ -3,7 +3,8 @@
 # controller, in a Wine prefix of its own (build/windows/run-prefix).
 #   scripts/run.sh          serial build (KVD2KCcp.exe)
 #   scripts/run.sh --ps2    PS/2 build (KVD2KPcp.exe)
-# With a display (DISPLAY set) the control panel opens on it. Without one,
+# With a display (DISPLAY set) the control panel opens on it, with the touch
+# simulator beside it (the mouse is the finger). Without one,
 # both builds run on a virtual display and a screenshot of each main window
 # is written to build/windows/screenshots/controlpanel-C.png and -P.png.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building.
@@ -86,4 +87,10 @@ if [ -n "${TS_RUN_ON_XVFB:-}" ]; then
     exit 0
 fi
 
-wine "$build/deliver/KVD2K${letter}cp.exe" </dev/null >/dev/null 2>&1 || true
+# On the display, in a desktop of the tested size. The touch simulator runs
+# beside the control panel so that the mouse acts as the finger: press, hold
+# and release on the calibration screen to touch the simulated panel.
+setsid -f wine explorer /desktop=ts,1024x768 "$build/tools/TouchSimulator_$letter.exe" \
+    </dev/null >/dev/null 2>&1
+wine explorer /desktop=ts,1024x768 "$build/deliver/KVD2K${letter}cp.exe" </dev/null >/dev/null 2>&1 || true
+quiet wine taskkill /F /IM "TouchSimulator_$letter.exe" || true

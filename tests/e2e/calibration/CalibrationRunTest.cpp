@@ -81,38 +81,5 @@ TEST_F(CalibrationRun, EscAndYesWithAutomaticModeSwitchedOffAndBack) {
     EXPECT_TRUE(IsWindowVisible(ToolWindow()));
 }
 
-TEST_F(CalibrationRun, TouchAtStartThenEdgesAndNoRestoresTheOldValues) {
-    const int16_t old[6] = {-5, 2000, 7, 1234, -1, 3};
-    Preset([&old](DeviceRecord& record) {
-        std::copy(old, old + 6, record.Calibration);
-        record.PanelDirection = 0xEE;
-        record.RightButtonFunction = 0;
-    });
-    ASSERT_TRUE(StartPanel(1));
-    ASSERT_TRUE(Sim().QueueTouch({sim::Touched(500, 500)}));
-    HWND calibration = OpenCalibration();
-    ASSERT_TRUE(calibration);
-    HWND prompt = e2e::WaitForControl(calibration, "lblMesg3");
-    ASSERT_TRUE(prompt);
-    e2e::WaitUntil([&] { return ModesSent() == std::vector<int32_t>{3}; }, "mode 3");
-    EXPECT_TRUE(e2e::WaitUntil(
-        [&] { return e2e::TextOf(prompt) == "PLEASE LIFT OFF TO START CALIBRATION!"; },
-        "the lift-off prompt"));
-
-    ASSERT_TRUE(Sim().QueueTouch(NoTouchAtStart() + TouchAndLift(512, 60) + TouchAndLift(950, 400) +
-                                 TouchAndLift(520, 720) + TouchAndLift(70, 390)));
-    const e2e::MessageBoxInfo box = e2e::WaitForMessageBox(PanelId());
-    EXPECT_EQ(CompletionTitle, box.title);
-    ASSERT_TRUE(e2e::AnswerMessageBox(box, IDNO));
-    EXPECT_TRUE(e2e::WaitForGone(calibration));
-
-    EXPECT_EQ((SentCalibrations{{55, 516, 964, 45, 395, 735, 0}, {-5, 2000, 7, 1234, -1, 3, 0xEE}}),
-              CalibrationsSent());
-    const DeviceRecord after = DriverRecord();
-    EXPECT_TRUE(std::equal(old, old + 6, after.Calibration));
-    EXPECT_EQ(0xEE, after.PanelDirection);
-    EXPECT_EQ((std::vector<int32_t>{3, 5, 5, 5, 5, 0}), ModesSent());
-}
-
 } // namespace
 } // namespace calibscenario

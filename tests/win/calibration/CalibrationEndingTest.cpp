@@ -4,6 +4,7 @@
 #include "BasGlobal.h"
 #include "CalibrationTestSupport.h"
 #include "WinTestSupport.h"
+#include "forms/Form.h"
 #include "frmCalibration.h"
 
 namespace calibtest {
@@ -25,7 +26,10 @@ using RunEnding = CalibrationWindowTest;
 
 TEST_F(RunEnding, EscAnsweredNoGoesOnWithTheSamePoint) {
     std::string promptAfterNo;
-    ScriptedBoxes boxes([](const std::string& text, const std::string&) {
+    std::vector<int> cursorAtBoxes;
+    int cursorAfterNo = 0;
+    ScriptedBoxes boxes([&](const std::string& text, const std::string&) {
+        cursorAtBoxes.push_back(CursorDisplayCount());
         return text == BreakQuestion ? IDNO : IDYES;
     });
     Queue(NoTouchAtStart() + TouchAndLift(100, 80));
@@ -34,6 +38,7 @@ TEST_F(RunEnding, EscAnsweredNoGoesOnWithTheSamePoint) {
     steps.Then([&] { return !boxes.Boxes().empty(); },
                [&] {
                    promptAfterNo = frmCalibrationForm().lblMesg2.Caption();
+                   cursorAfterNo = CursorDisplayCount();
                    Queue(LastThreeCorners());
                });
     RunCalibration(CornersMode);
@@ -45,6 +50,10 @@ TEST_F(RunEnding, EscAnsweredNoGoesOnWithTheSamePoint) {
               boxes.Boxes()[0].Style)
         << "No is the default answer";
     EXPECT_EQ("show on the TOP-RIGHT of the screen", promptAfterNo);
+    ASSERT_EQ(2u, cursorAtBoxes.size());
+    EXPECT_GE(cursorAtBoxes[0], 0) << "pointer shown for the ESC question";
+    EXPECT_LT(cursorAfterNo, 0) << "and hidden again after it";
+    EXPECT_GE(cursorAtBoxes[1], 0) << "pointer shown for the completion question";
     EXPECT_EQ((std::vector<int32_t>{5, 0, 5, 5, 5, 0}), ModesSent())
         << "ESC sends normal mode; after No nothing more is sent";
     EXPECT_EQ(std::vector<SentCalibration>{CornersResult}, CalibrationsSent());
@@ -88,9 +97,15 @@ TEST_F(RunEnding, NoAtTheCompletionRestoresExactlyWhatWasThere) {
 }
 
 TEST_F(RunEnding, UnsupportedModeIsReportedAndNothingIsSent) {
-    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDOK; });
+    int cursorAtBox = 0;
+    ScriptedBoxes boxes([&](const std::string&, const std::string&) {
+        cursorAtBox = CursorDisplayCount();
+        return IDOK;
+    });
     Queue(NoTouchAtStart() + TouchAndLift(100, 80));
     RunCalibration(2);
+    EXPECT_LT(cursorAtBox, 0) << "the message comes while the pointer is still hidden";
+    EXPECT_GE(CursorDisplayCount(), 0) << "shown again after the run";
 
     ASSERT_EQ(1u, boxes.Boxes().size());
     EXPECT_EQ("Fail to calibration! ( mode 2 not support )", boxes.Boxes()[0].Text);
@@ -100,7 +115,11 @@ TEST_F(RunEnding, UnsupportedModeIsReportedAndNothingIsSent) {
 }
 
 TEST_F(RunEnding, DirectionMatchingNothingShowsBothPatterns) {
-    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDOK; });
+    int cursorAtBox = -1;
+    ScriptedBoxes boxes([&](const std::string&, const std::string&) {
+        cursorAtBox = CursorDisplayCount();
+        return IDOK;
+    });
     // Read as touched: 01111101; with X and Y exchanged: 10111110.
     Queue(NoTouchAtStart() + TouchAndLift(100, 600) + TouchAndLift(900, 600) +
           TouchAndLift(900, 700) + TouchAndLift(100, 700));
@@ -112,6 +131,7 @@ TEST_F(RunEnding, DirectionMatchingNothingShowsBothPatterns) {
               "Please checkout the pinout of your touch panel.",
               boxes.Boxes()[0].Text);
     EXPECT_EQ(0x1010u, boxes.Boxes()[0].Style);
+    EXPECT_GE(cursorAtBox, 0) << "the pointer is shown for the error";
     EXPECT_TRUE(CalibrationsSent().empty());
     EXPECT_EQ((std::vector<int32_t>{5, 5, 5, 5}), ModesSent());
 }
@@ -151,6 +171,27 @@ TEST_F(RunEnding, ClosingTheWindowEndsAnyWait) {
         EXPECT_TRUE(CalibrationsSent().empty());
     }
     EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(RunEnding, ActivatedAgainDuringARunStartsNoSecondRun) {
+    ScriptedBoxes boxes([](const std::string&, const std::string&) { return IDYES; });
+    class OtherWindow : public forms::Form {
+      public:
+        OtherWindow() : Form("frmOther") {}
+    } other;
+    Queue(NoTouchAtStart() + TouchAndLift(100, 80));
+    Steps steps;
+    steps.Then(ModeSentTimes(5, 1), [&] {
+        other.Show();
+        frmCalibrationForm().Show();
+        other.Unload();
+        Queue(LastThreeCorners());
+    });
+    RunCalibration(CornersMode);
+
+    EXPECT_EQ(std::vector<SentCalibration>{CornersResult}, CalibrationsSent());
+    EXPECT_EQ((std::vector<int32_t>{5, 5, 5, 5, 0}), ModesSent());
+    EXPECT_EQ(1u, boxes.Boxes().size());
 }
 
 } // namespace

@@ -31,6 +31,12 @@ std::ostream& operator<<(std::ostream& out, const SentCalibration& sent) {
     return out << "direction " << sent.PanelDirection << "}";
 }
 
+int CursorDisplayCount() {
+    const int count = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    return count;
+}
+
 // ---- boxes ----
 
 ScriptedBoxes::ScriptedBoxes(Answer answer) {

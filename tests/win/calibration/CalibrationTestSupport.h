@@ -34,6 +34,9 @@ struct SentCalibration {
 };
 std::ostream& operator<<(std::ostream& out, const SentCalibration& sent);
 
+// The mouse pointer's display count now (negative: hidden), left as it was.
+int CursorDisplayCount();
+
 struct Box {
     std::string Text;
     unsigned Style;
