@@ -22,6 +22,12 @@ if [ ! -f "$prefix/system.reg" ]; then
     quiet wineserver -w
 fi
 
+# Wine's own fonts (window buttons, the classic dialog font) are looked up in
+# the prefix; this Wine does not find them where the package puts them.
+if [ -d /usr/share/wine/fonts ]; then
+    cp -n /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+
 # The graphics driver is chosen when the prefix's desktop starts: set it, then
 # let every process of the prefix end so that the next start uses it.
 reg=$(mktemp --suffix=.reg)
