@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "forms/DrawnIcon.h"
+
 namespace PanelIcon {
 
 namespace {
@@ -53,8 +55,6 @@ void DrawMonitor(HDC dc) {
 
 // The opaque part of the icon, black on white, as an icon mask wants it.
 void DrawMask(HDC dc) {
-    RECT all = {0, 0, IconSize, IconSize};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     for (const RECT& part : {Bezel, Neck, Foot})
         DrawBox(dc, part, Outline, Outline);
 }
@@ -62,34 +62,7 @@ void DrawMask(HDC dc) {
 } // namespace
 
 HICON Create() {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP color = CreateCompatibleBitmap(screen, IconSize, IconSize);
-    HBITMAP mask = CreateBitmap(IconSize, IconSize, 1, 1, nullptr);
-    ReleaseDC(nullptr, screen);
-    HICON icon = nullptr;
-    if (dc && color && mask) {
-        // Transparent pixels are black in the colour image.
-        HGDIOBJ old = SelectObject(dc, color);
-        RECT all = {0, 0, IconSize, IconSize};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        DrawMonitor(dc);
-        SelectObject(dc, mask);
-        DrawMask(dc);
-        SelectObject(dc, old);
-        ICONINFO info = {};
-        info.fIcon = TRUE;
-        info.hbmMask = mask;
-        info.hbmColor = color;
-        icon = CreateIconIndirect(&info);
-    }
-    if (mask)
-        DeleteObject(mask);
-    if (color)
-        DeleteObject(color);
-    if (dc)
-        DeleteDC(dc);
-    return icon;
+    return forms::CreateDrawnIcon(IconSize, DrawMonitor, DrawMask);
 }
 
 } // namespace PanelIcon

@@ -1,5 +1,7 @@
 #include "RightButtonIcon.h"
 
+#include "forms/DrawnIcon.h"
+
 namespace RightButtonIcon {
 
 namespace {
@@ -51,8 +53,6 @@ void DrawMouse(HDC dc) {
 
 // The opaque part of the icon, black on white, as an icon mask wants it.
 void DrawMask(HDC dc) {
-    RECT all = {0, 0, IconSize, IconSize};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
     RoundRect(dc, Body.left, Body.top, Body.right, Body.bottom, BodyCorner, BodyCorner);
@@ -65,35 +65,7 @@ void DrawMask(HDC dc) {
 } // namespace
 
 HICON Create() {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP color = CreateCompatibleBitmap(screen, IconSize, IconSize);
-    HBITMAP mask = CreateBitmap(IconSize, IconSize, 1, 1, nullptr);
-    ReleaseDC(nullptr, screen);
-    HICON icon = nullptr;
-    if (dc && color && mask) {
-        // Transparent pixels are black in the colour image.
-        HGDIOBJ old = SelectObject(dc, color);
-        RECT all = {0, 0, IconSize, IconSize};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        DrawMouse(dc);
-        SelectObject(dc, mask);
-        DrawMask(dc);
-        SelectObject(dc, old);
-
-        ICONINFO info = {};
-        info.fIcon = TRUE;
-        info.hbmColor = color;
-        info.hbmMask = mask;
-        icon = CreateIconIndirect(&info);
-    }
-    if (mask)
-        DeleteObject(mask);
-    if (color)
-        DeleteObject(color);
-    if (dc)
-        DeleteDC(dc);
-    return icon;
+    return forms::CreateDrawnIcon(IconSize, DrawMouse, DrawMask);
 }
 
 } // namespace RightButtonIcon
