@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
@@ -96,6 +97,10 @@ void FitInFrame(forms::Label& summary, const forms::Shape& frame) {
     const int right = frame.Left() + frame.Width() - SummaryInset;
     while (summary.Left() + summary.Width() > right && summary.FontSize() > MinSummaryFontSize)
         summary.SetFontSize(summary.FontSize() - 1);
+    // Then the whole inside of the frame: a text measured to the pixel can
+    // still lose its last character where the display renders it wider.
+    summary.SetAutoSize(false);
+    summary.SetWidth(std::max(summary.Width(), right - summary.Left()));
 }
 
 void Remove(forms::Control& control) {
