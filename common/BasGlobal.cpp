@@ -19,9 +19,9 @@ DWORD LastByteCount = 0;
 
 bool OpenDevice() {
     SECURITY_ATTRIBUTES security = {};
-    DeviceHandle = CreateFileA(basVersion::DeviceName, GENERIC_READ,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, &security, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    DeviceHandle =
+        CreateFileA(basVersion::DeviceName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &security, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return DeviceHandle != INVALID_HANDLE_VALUE;
 }
 
@@ -43,28 +43,58 @@ template <typename Block> void Request(DWORD code, Block& block) {
     Block copy = block;
     OVERLAPPED overlapped = {};
     LastByteCount = 0;
-    LastRequestResult = DeviceIoControl(DeviceHandle, code, &copy, sizeof copy, &copy,
-                                        sizeof copy, &LastByteCount, &overlapped);
+    LastRequestResult = DeviceIoControl(DeviceHandle, code, &copy, sizeof copy, &copy, sizeof copy,
+                                        &LastByteCount, &overlapped);
     if (LastRequestResult)
         block = copy;
 }
 
 } // namespace
 
-void GetDeviceRecord() { Request(IOCTL_GetDeviceRecord, Device); }
-void GetTouchStatus() { Request(IOCTL_GetTouchStatus, Touch); }
-void SetControllerMode() { Request(IOCTL_SetControllerMode, Mode); }
-void SetSerialPort() { Request(IOCTL_SetSerialPort, Device); }
-void SetVirtualButton() { Request(IOCTL_SetVirtualButton, Device); }
-void SetFeedbackSound() { Request(IOCTL_SetFeedbackSound, Device); }
-void SetSensitivity() { Request(IOCTL_SetSensitivity, Device); }
-void SetMouseSpeed() { Request(IOCTL_SetMouseSpeed, Device); }
-void SetCalibration() { Request(IOCTL_SetCalibration, Device); }
-void SetResolution() { Request(IOCTL_SetResolution, Device); }
-void SetPowerDownTime() { Request(IOCTL_SetPowerDownTime, Device); }
-void GetToolWindow() { Request(IOCTL_GetToolWindow, ToolWindow); }
-void SetToolWindow() { Request(IOCTL_SetToolWindow, ToolWindow); }
-void GetSmiWindow() { Request(IOCTL_GetSmiWindow, SmiWindow); }
-void PlayBeep() { Request(IOCTL_PlayBeep, Beep); }
+void GetDeviceRecord() {
+    Request(IOCTL_GetDeviceRecord, Device);
+}
+void GetTouchStatus() {
+    Request(IOCTL_GetTouchStatus, Touch);
+}
+void SetControllerMode() {
+    Request(IOCTL_SetControllerMode, Mode);
+}
+void SetSerialPort() {
+    Request(IOCTL_SetSerialPort, Device);
+}
+void SetVirtualButton() {
+    Request(IOCTL_SetVirtualButton, Device);
+}
+void SetFeedbackSound() {
+    Request(IOCTL_SetFeedbackSound, Device);
+}
+void SetSensitivity() {
+    Request(IOCTL_SetSensitivity, Device);
+}
+void SetMouseSpeed() {
+    Request(IOCTL_SetMouseSpeed, Device);
+}
+void SetCalibration() {
+    Request(IOCTL_SetCalibration, Device);
+}
+void SetResolution() {
+    Request(IOCTL_SetResolution, Device);
+}
+void SetPowerDownTime() {
+    Request(IOCTL_SetPowerDownTime, Device);
+}
+void GetToolWindow() {
+    Request(IOCTL_GetToolWindow, ToolWindow);
+}
+void SetToolWindow() {
+    Request(IOCTL_SetToolWindow, ToolWindow);
+}
+void GetSmiWindow() {
+    Request(IOCTL_GetSmiWindow, SmiWindow);
+}
+void PlayBeep() {
+    Request(IOCTL_PlayBeep, Beep);
+}
 
 } // namespace BasGlobal

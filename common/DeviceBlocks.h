@@ -125,8 +125,8 @@ TS_STATIC_ASSERT(sizeof(BeepBlock) == 4, "BeepBlock is 4 bytes");
 
 /* I/O control codes: device type, function, transfer method and required
  * access, composed as the system composes them. */
-#define TS_CTL_CODE(type, function, method, access)                                         \
-    (((uint32_t)(type) << 16) | ((uint32_t)(access) << 14) | ((uint32_t)(function) << 2) |  \
+#define TS_CTL_CODE(type, function, method, access)                                                \
+    (((uint32_t)(type) << 16) | ((uint32_t)(access) << 14) | ((uint32_t)(function) << 2) |         \
      (uint32_t)(method))
 
 enum {

@@ -40,12 +40,12 @@ constexpr const char* VenderBitmapFile = "TSVender.Bmp";
 constexpr const char* VenderCutFile = "TSVender.Cut";
 
 // Application titles; the leading blanks belong to the titles.
-constexpr const char* ControlPanelTitle = IsPs2Build ? " TouchScreen Control Panel #TS-PS2"
-                                                     : " TouchScreen Control Panel #TS-COM";
-constexpr const char* StartupAgentTitle = IsPs2Build ? " TouchScreen System Startup #TS-PS2"
-                                                     : " TouchScreen Startup #TS-COM";
-constexpr const char* RightButtonTitle = IsPs2Build ? " TouchScreen Right-Button #TS-PS2"
-                                                    : " TouchScreen Right-Button #TS-COM";
+constexpr const char* ControlPanelTitle =
+    IsPs2Build ? " TouchScreen Control Panel #TS-PS2" : " TouchScreen Control Panel #TS-COM";
+constexpr const char* StartupAgentTitle =
+    IsPs2Build ? " TouchScreen System Startup #TS-PS2" : " TouchScreen Startup #TS-COM";
+constexpr const char* RightButtonTitle =
+    IsPs2Build ? " TouchScreen Right-Button #TS-PS2" : " TouchScreen Right-Button #TS-COM";
 constexpr const char* RemovalTitle =
     IsPs2Build ? "TouchScreen Software Removal" : "TouchScreen Software Removal #TS-COM";
 constexpr const char* InstallerTitle =

@@ -20,7 +20,9 @@ bool Client::Raw(DWORD code, void* in, DWORD inLength, void* out, DWORD outLengt
                            returned ? returned : &ignored, nullptr) != 0;
 }
 
-bool Client::Reset() { return Raw(IOCTL_SimReset, nullptr, 0, nullptr, 0, nullptr); }
+bool Client::Reset() {
+    return Raw(IOCTL_SimReset, nullptr, 0, nullptr, 0, nullptr);
+}
 
 bool Client::PresetRecord(const DeviceRecord& record) {
     DeviceRecord copy = record;
@@ -65,8 +67,7 @@ std::vector<SimJournalEntry> Client::Journal(uint32_t first) {
             break;
         SimJournalHeader header;
         memcpy(&header, buffer.data(), sizeof header);
-        const auto* entry =
-            reinterpret_cast<const SimJournalEntry*>(buffer.data() + sizeof header);
+        const auto* entry = reinterpret_cast<const SimJournalEntry*>(buffer.data() + sizeof header);
         entries.insert(entries.end(), entry, entry + header.Returned);
         first = header.First + header.Returned;
         if (header.Returned == 0 || first >= header.Total)
@@ -95,7 +96,11 @@ uint32_t Client::JournalTotal() {
     return header.Total;
 }
 
-SimTouchSample Touched(int16_t x, int16_t y) { return SimTouchSample{x, y, TouchedFlag, {}}; }
-SimTouchSample Lifted(int16_t x, int16_t y) { return SimTouchSample{x, y, 0, {}}; }
+SimTouchSample Touched(int16_t x, int16_t y) {
+    return SimTouchSample{x, y, TouchedFlag, {}};
+}
+SimTouchSample Lifted(int16_t x, int16_t y) {
+    return SimTouchSample{x, y, 0, {}};
+}
 
 } // namespace sim

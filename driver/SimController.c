@@ -42,9 +42,9 @@ static void DefaultRecord(DeviceRecord* r, int ps2) {
         r->BasePort = 0x3F8;
         r->Irq = 4;
     }
-    static const PortEntry ports[PortCount] = {
-        {0x3F8, 4, 0}, {0x2F8, 3, 0}, {0, 0xFE, 0}, {0x2E8, 5, 0}, {0, 0xFF, 0},
-        {0, 0xFF, 0},  {0, 0xFF, 0},  {0, 0xFF, 0}, {0, 0xFF, 0}};
+    static const PortEntry ports[PortCount] = {{0x3F8, 4, 0}, {0x2F8, 3, 0}, {0, 0xFE, 0},
+                                               {0x2E8, 5, 0}, {0, 0xFF, 0},  {0, 0xFF, 0},
+                                               {0, 0xFF, 0},  {0, 0xFF, 0},  {0, 0xFF, 0}};
     CopyBytes(r->PortTable, ports, sizeof ports);
     r->VirtualButton = 4;
     r->FeedbackSound = 2;

@@ -45,9 +45,9 @@ enum { SimBlockMax = 82, SimQueueMax = 1024, SimJournalMax = 2048 };
 
 typedef struct SimJournalEntry {
     uint32_t Code;
-    uint32_t Length;   /* bytes of the caller's block */
-    uint32_t Repeats;  /* identical consecutive reads folded into this entry */
-    uint32_t Failed;   /* non-zero when the request was made to fail */
+    uint32_t Length;            /* bytes of the caller's block */
+    uint32_t Repeats;           /* identical consecutive reads folded into this entry */
+    uint32_t Failed;            /* non-zero when the request was made to fail */
     uint8_t Block[SimBlockMax]; /* the block as the caller sent it */
     uint8_t Pad[2];
 } SimJournalEntry;
@@ -64,8 +64,8 @@ typedef struct SimState {
     uint8_t Pad[1];
     WindowBlock Tool;
     WindowBlock Smi;
-    int32_t LastMode;    /* last SetControllerMode value, -1 when none */
-    BeepBlock LastBeep;  /* last PlayBeep block */
+    int32_t LastMode;   /* last SetControllerMode value, -1 when none */
+    BeepBlock LastBeep; /* last PlayBeep block */
     uint32_t BeepCount;
     uint32_t RightClicks; /* touches turned into a right-button action */
     uint32_t QueuedSamples;

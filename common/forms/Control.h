@@ -12,7 +12,7 @@
 #include "Colors.h"
 #include "Container.h"
 #include "Events.h"
-#include "FontSpec.h"
+#include "FontInfo.h"
 
 namespace forms {
 
@@ -93,7 +93,7 @@ class Control {
         bool enabled = true;
         Color foreColor = kButtonText;
         Color backColor = kButtonFace;
-        FontSpec font = FontSpec::Default();
+        FontInfo font = FontInfo::Default();
     };
 
     // Creates the window (visible, enabled and tab-stop bits already in

@@ -34,7 +34,7 @@
 
 #include "Colors.h"
 #include "DrawingSurface.h"
-#include "FontSpec.h"
+#include "FontInfo.h"
 #include "Styles.h"
 
 namespace forms {
@@ -100,8 +100,8 @@ class Form : public DrawingSurface {
     void Move(int left, int top, int width, int height);
 
     // The form's font, used by TextWidth and TextHeight.
-    const FontSpec& Font() const { return props_.font; }
-    void SetFont(const FontSpec& font) { props_.font = font; }
+    const FontInfo& Font() const { return props_.font; }
+    void SetFont(const FontInfo& font) { props_.font = font; }
     // Size of a text in the form's font, in the form's unit.
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
@@ -178,7 +178,7 @@ class Form : public DrawingSurface {
         forms::WindowState state = forms::WindowState::Normal;
         Color backColor = kButtonFace;
         bool keyPreview = false;
-        FontSpec font = FontSpec::Default();
+        FontInfo font = FontInfo::Default();
     };
 
     std::string name_;

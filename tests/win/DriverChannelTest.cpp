@@ -46,14 +46,10 @@ struct Group {
 
 const std::vector<Group>& Groups() {
     static const std::vector<Group> groups = {
-        {IOCTL_SetSerialPort, {{4, 40}}},
-        {IOCTL_SetVirtualButton, {{40, 41}, {53, 58}}},
-        {IOCTL_SetFeedbackSound, {{41, 46}}},
-        {IOCTL_SetSensitivity, {{46, 47}}},
-        {IOCTL_SetMouseSpeed, {{47, 51}}},
-        {IOCTL_SetPowerDownTime, {{51, 52}}},
-        {IOCTL_SetCalibration, {{58, 71}}},
-        {IOCTL_SetResolution, {{72, 76}}},
+        {IOCTL_SetSerialPort, {{4, 40}}},     {IOCTL_SetVirtualButton, {{40, 41}, {53, 58}}},
+        {IOCTL_SetFeedbackSound, {{41, 46}}}, {IOCTL_SetSensitivity, {{46, 47}}},
+        {IOCTL_SetMouseSpeed, {{47, 51}}},    {IOCTL_SetPowerDownTime, {{51, 52}}},
+        {IOCTL_SetCalibration, {{58, 71}}},   {IOCTL_SetResolution, {{72, 76}}},
     };
     return groups;
 }
@@ -117,8 +113,8 @@ TEST_F(DriverChannel, EachWriteCodeChangesOnlyItsGroup) {
 }
 
 TEST_F(DriverChannel, TouchSamplesComeBackInOrderWithAChangingCounter) {
-    ASSERT_TRUE(sim_.QueueTouch({sim::Touched(100, 200), sim::Touched(101, 201),
-                                 sim::Lifted(101, 201)}));
+    ASSERT_TRUE(
+        sim_.QueueTouch({sim::Touched(100, 200), sim::Touched(101, 201), sim::Lifted(101, 201)}));
     BasGlobal::GetTouchStatus();
     TouchStatus first = BasGlobal::Touch;
     EXPECT_EQ(100, first.X);
@@ -277,8 +273,8 @@ TEST(DriverChannelOpen, StartValuesComeFromTheSettingsKeyAtLoad) {
     put("PanelDirection", 6);
     ASSERT_TRUE(wintest::StopDriver());
     ASSERT_TRUE(wintest::StartDriver());
-    for (const char* name : {"VirtualButton", "RightButtonAutomatic", "MouseSpeed", "FeedbackTone",
-                             "PanelDirection"})
+    for (const char* name :
+         {"VirtualButton", "RightButtonAutomatic", "MouseSpeed", "FeedbackTone", "PanelDirection"})
         RegDeleteValueA(key, name);
     RegCloseKey(key);
 

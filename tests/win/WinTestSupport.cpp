@@ -7,8 +7,7 @@
 namespace wintest {
 
 void ResetController(sim::Client& client) {
-    ASSERT_TRUE(client.IsOpen()) << "simulated controller not reachable, error "
-                                 << GetLastError();
+    ASSERT_TRUE(client.IsOpen()) << "simulated controller not reachable, error " << GetLastError();
     ASSERT_TRUE(client.Reset());
 }
 
@@ -20,6 +19,8 @@ BoxRecorder::BoxRecorder(int answer) {
         });
 }
 
-BoxRecorder::~BoxRecorder() { forms::SetMsgBoxResponder(nullptr); }
+BoxRecorder::~BoxRecorder() {
+    forms::SetMsgBoxResponder(nullptr);
+}
 
 } // namespace wintest

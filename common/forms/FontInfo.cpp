@@ -1,4 +1,4 @@
-#include "FontSpec.h"
+#include "FontInfo.h"
 
 #include <map>
 #include <tuple>
@@ -20,11 +20,11 @@ HFONT GuiFont() {
 
 } // namespace
 
-FontSpec FontSpec::Default() {
-    static const FontSpec spec = [] {
+FontInfo FontInfo::Default() {
+    static const FontInfo info = [] {
         LOGFONTA logFont{};
         GetObjectA(GuiFont(), sizeof logFont, &logFont);
-        FontSpec result;
+        FontInfo result;
         result.name = logFont.lfFaceName;
         const int height = logFont.lfHeight < 0 ? -logFont.lfHeight : logFont.lfHeight;
         result.size = MulDiv(height, 72, ScreenDpiY());
@@ -32,25 +32,25 @@ FontSpec FontSpec::Default() {
         result.italic = logFont.lfItalic != 0;
         return result;
     }();
-    return spec;
+    return info;
 }
 
-bool FontSpec::operator==(const FontSpec& other) const {
+bool FontInfo::operator==(const FontInfo& other) const {
     return std::tie(name, size, bold, italic) ==
            std::tie(other.name, other.size, other.bold, other.italic);
 }
 
-HFONT FontHandle(const FontSpec& spec) {
-    if (spec == FontSpec::Default())
+HFONT FontHandle(const FontInfo& info) {
+    if (info == FontInfo::Default())
         return GuiFont();
     using Key = std::tuple<std::string, int, bool, bool>;
     static std::map<Key, HFONT> fonts;
-    HFONT& font = fonts[Key(spec.name, spec.size, spec.bold, spec.italic)];
+    HFONT& font = fonts[Key(info.name, info.size, info.bold, info.italic)];
     if (!font) {
-        font = CreateFontA(-MulDiv(spec.size, ScreenDpiY(), 72), 0, 0, 0,
-                           spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, FALSE, FALSE,
+        font = CreateFontA(-MulDiv(info.size, ScreenDpiY(), 72), 0, 0, 0,
+                           info.bold ? FW_BOLD : FW_NORMAL, info.italic, FALSE, FALSE,
                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.name.c_str());
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, info.name.c_str());
         if (!font)
             font = GuiFont();
     }

@@ -7,20 +7,20 @@
 
 namespace forms {
 
-struct FontSpec {
+struct FontInfo {
     std::string name;
     int size = 0; // points
     bool bold = false;
     bool italic = false;
 
     // The system's GUI font, as every control starts with.
-    static FontSpec Default();
-    bool operator==(const FontSpec& other) const;
-    bool operator!=(const FontSpec& other) const { return !(*this == other); }
+    static FontInfo Default();
+    bool operator==(const FontInfo& other) const;
+    bool operator!=(const FontInfo& other) const { return !(*this == other); }
 };
 
-// The GDI font for a spec; created once per distinct spec and kept for the
+// The GDI font for a description; created once per distinct one and kept for the
 // life of the process, so callers never delete it.
-HFONT FontHandle(const FontSpec& spec);
+HFONT FontHandle(const FontInfo& info);
 
 } // namespace forms
