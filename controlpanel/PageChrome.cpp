@@ -4,15 +4,8 @@
 
 namespace {
 
-constexpr int LogoWidth = 4740;
-constexpr int HeadTop = 360;
-constexpr int HeadHeight = 780;
-constexpr int IconLeft = 5280;
-constexpr int TitleHeight = 480;
 constexpr int SystemHeight = 195;
-constexpr int SystemTop = HeadHeight - SystemHeight;
-constexpr int TitleFontSize = 18;
-constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
+constexpr int SystemTop = PageChrome::HeadHeight - SystemHeight;
 
 } // namespace
 

@@ -28,4 +28,13 @@ struct PageChrome {
     static constexpr int ContentTop = 1380;
     static constexpr int Margin = 480;
     static constexpr int InnerWidth = 6615;
+
+    // The head's design, which the main window shares (twips, points).
+    static constexpr int HeadTop = 360;
+    static constexpr int HeadHeight = 780;
+    static constexpr int LogoWidth = 4740;
+    static constexpr int IconLeft = 5280;
+    static constexpr int TitleHeight = 480;
+    static constexpr int TitleFontSize = 18;
+    static constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
 };

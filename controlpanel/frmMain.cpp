@@ -7,6 +7,7 @@
 #include "BasGlobal.h"
 #include "FormRoutines.h"
 #include "Hourglass.h"
+#include "PageChrome.h"
 #include "PanelIcon.h"
 #include "SharedRoutines.h"
 #include "Summaries.h"
@@ -32,16 +33,9 @@ namespace {
 constexpr int DesignWidth = 6705;
 constexpr int DesignHeight = 5805;
 
-constexpr int HeadTop = 360;
-constexpr int LogoLeft = 480;
-constexpr int LogoWidth = 4740;
-constexpr int HeadHeight = 780;
-constexpr int IconLeft = 5280;
-constexpr int OemTitleHeight = 480;
 constexpr int SystemTop = 600;
 constexpr int SystemWidth = 3105;
 constexpr int SystemHeight = 195;
-constexpr int OemTitleFontSize = 18;
 
 constexpr int RowTops[] = {1500, 2100, 2700, 3300, 3900, 4500};
 constexpr int RowLeft = 480;
@@ -72,8 +66,6 @@ constexpr int DetectionLabelHeight = 195;
 
 // The controls that are never shown sit below the window's inner area.
 constexpr int HiddenRowTop = 5580;
-
-constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
 
 constexpr const char* ControllerNotFoundText = "TouchScreen Controller Not Found!";
 constexpr const char* Ps2PortText = "TouchScreen or Mouse found on PS/2 port";
@@ -136,19 +128,21 @@ frmMain::frmMain() : Form("frmMain") {
 
 void frmMain::DesignHead() {
     picLogo.SetBorder(forms::BorderStyle::None);
-    picLogo.Move(LogoLeft, HeadTop, LogoWidth, HeadHeight);
+    picLogo.Move(PageChrome::Margin, PageChrome::HeadTop, PageChrome::LogoWidth,
+                 PageChrome::HeadHeight);
     lblOemTitle.SetCaption("Orvalith");
     lblOemTitle.SetBackStyle(forms::BackStyle::Transparent);
     lblOemTitle.SetFontName("Times New Roman");
-    lblOemTitle.SetFontSize(OemTitleFontSize);
+    lblOemTitle.SetFontSize(PageChrome::TitleFontSize);
     lblOemTitle.SetFontBold(true);
-    lblOemTitle.SetForeColor(TitleBlue);
-    lblOemTitle.Move(0, 0, LogoWidth, OemTitleHeight);
+    lblOemTitle.SetForeColor(PageChrome::TitleBlue);
+    lblOemTitle.Move(0, 0, PageChrome::LogoWidth, PageChrome::TitleHeight);
     lblSystem.SetCaption("TouchScreen Control Panel Version ");
     lblSystem.SetBackStyle(forms::BackStyle::Transparent);
     lblSystem.SetAutoSize(true);
     lblSystem.Move(0, SystemTop, SystemWidth, SystemHeight);
-    picIcon.Move(IconLeft, HeadTop, HeadHeight, HeadHeight);
+    picIcon.Move(PageChrome::IconLeft, PageChrome::HeadTop, PageChrome::HeadHeight,
+                 PageChrome::HeadHeight);
     imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
 }
 

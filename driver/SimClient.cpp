@@ -103,4 +103,17 @@ SimTouchSample Lifted(int16_t x, int16_t y) {
     return SimTouchSample{x, y, 0, {}};
 }
 
+Samples NoTouchAtStart() {
+    return {Lifted(0, 0)};
+}
+
+Samples TouchAndLift(int16_t x, int16_t y) {
+    return {Touched(x, y), Touched(x, y), Touched(x, y), Lifted(x, y)};
+}
+
+Samples operator+(Samples first, const Samples& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 } // namespace sim

@@ -42,4 +42,13 @@ class Client {
 SimTouchSample Touched(int16_t x, int16_t y);
 SimTouchSample Lifted(int16_t x, int16_t y);
 
+// Scripts of samples for the calibration's polling.
+using Samples = std::vector<SimTouchSample>;
+// What the first poll of a run reads when nobody touches the panel.
+Samples NoTouchAtStart();
+// A finger held on (x, y) for three samples (two fresh ones after the first)
+// and lifted: exactly one accepted point.
+Samples TouchAndLift(int16_t x, int16_t y);
+Samples operator+(Samples first, const Samples& second);
+
 } // namespace sim

@@ -8,6 +8,7 @@ static void CopyBytes(void* to, const void* from, uint32_t count) {
         *t++ = *f++;
 }
 
+/* volatile keeps the compiler from turning the loop into a memset call. */
 static void ZeroBytes(void* to, uint32_t count) {
     volatile uint8_t* t = (volatile uint8_t*)to;
     while (count--)

@@ -6,19 +6,6 @@
 
 namespace calibscenario {
 
-Samples NoTouchAtStart() {
-    return {sim::Lifted(0, 0)};
-}
-
-Samples TouchAndLift(int16_t x, int16_t y) {
-    return {sim::Touched(x, y), sim::Touched(x, y), sim::Touched(x, y), sim::Lifted(x, y)};
-}
-
-Samples operator+(Samples first, const Samples& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 void CalibrationScenario::Preset(const std::function<void(DeviceRecord&)>& change) {
     DeviceRecord record = e2e::ReadState(Sim()).Record;
     record.ResolutionX = 1024;

@@ -10,13 +10,10 @@
 
 namespace calibscenario {
 
-using Samples = std::vector<SimTouchSample>;
-
-// The first poll of a run reads no touch, then each point: a finger held for
-// two fresh samples after the first, then lifted.
-Samples NoTouchAtStart();
-Samples TouchAndLift(int16_t x, int16_t y);
-Samples operator+(Samples first, const Samples& second);
+using sim::NoTouchAtStart;
+using sim::Samples;
+using sim::TouchAndLift;
+using sim::operator+;
 
 class CalibrationScenario : public e2e::Scenario {
   protected:

@@ -11,19 +11,6 @@
 
 namespace calibtest {
 
-Samples NoTouchAtStart() {
-    return {sim::Lifted(0, 0)};
-}
-
-Samples TouchAndLift(int16_t x, int16_t y) {
-    return {sim::Touched(x, y), sim::Touched(x, y), sim::Touched(x, y), sim::Lifted(x, y)};
-}
-
-Samples operator+(Samples first, const Samples& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 std::ostream& operator<<(std::ostream& out, const SentCalibration& sent) {
     out << "{";
     for (int16_t value : sent.Values)

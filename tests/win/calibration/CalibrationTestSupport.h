@@ -15,14 +15,10 @@
 
 namespace calibtest {
 
-using Samples = std::vector<SimTouchSample>;
-
-// What the first poll of a run reads when nobody touches the panel.
-Samples NoTouchAtStart();
-// A finger held on (x, y) for three samples (two fresh ones after the first)
-// and lifted: exactly one accepted point.
-Samples TouchAndLift(int16_t x, int16_t y);
-Samples operator+(Samples first, const Samples& second);
+using sim::NoTouchAtStart;
+using sim::Samples;
+using sim::TouchAndLift;
+using sim::operator+;
 
 // A calibration as the driver received it.
 struct SentCalibration {

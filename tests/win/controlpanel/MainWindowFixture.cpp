@@ -1,6 +1,5 @@
 #include "MainWindowFixture.h"
 
-#include <cstdint>
 #include <vector>
 
 #include "BasGlobal.h"
@@ -32,28 +31,6 @@ std::string TempFolder() {
     char path[MAX_PATH] = {};
     GetTempPathA(sizeof path, path);
     return path;
-}
-
-// A 16 x 16 blue bitmap, 24 bits per pixel.
-std::vector<uint8_t> SmallBitmap() {
-    constexpr int Side = 16;
-    constexpr int RowBytes = Side * 3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = Side;
-    info.biHeight = Side;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + RowBytes * Side;
-    std::vector<uint8_t> bytes(file.bfSize, 0);
-    memcpy(bytes.data(), &file, sizeof file);
-    memcpy(bytes.data() + sizeof file, &info, sizeof info);
-    for (int i = 0; i < Side * Side; i++)
-        bytes[file.bfOffBits + i * 3] = 0xFF;
-    return bytes;
 }
 
 void SetModifierKeys(int shift) {
@@ -179,14 +156,9 @@ DeviceRecord MainWindowTest::CurrentRecord() {
 }
 
 void MainWindowTest::PutInstallFile(const std::string& name) {
-    const std::string path = installDir + "\\" + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-    const std::vector<uint8_t> bytes = SmallBitmap();
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), bytes.size(), &written, nullptr);
-    CloseHandle(file);
+    // A 16 x 16 blue bitmap, whatever the file's name.
+    wintest::WriteBitmapFile(installDir + "\\" + name, 16, 16,
+                             [](int, int) { return RGB(0, 0, 255); });
 }
 
 void MainWindowTest::RemoveInstallFile(const std::string& name) {

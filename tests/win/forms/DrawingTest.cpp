@@ -3,11 +3,11 @@
 // null display driver.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "FormsTestSupport.h"
+#include "WinTestSupport.h"
 #include "forms/Forms.h"
 
 namespace {
@@ -167,31 +167,13 @@ TEST(FormDrawing, LinesOnTheFormSurviveRepaints) {
     EXPECT_EQ(RGB(0, 128, 0), PixelAt(form.hWnd(), 50, 111));
 }
 
-// A 4 x 2 bottom-up 24-bit bitmap file: top row red, bottom row blue.
+// A 4 x 2 24-bit bitmap file: top row red, bottom row blue.
 std::string WriteTestBitmap() {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     const std::string path = std::string(folder) + "forms_test_picture.bmp";
-    const int rowBytes = 12; // 4 pixels x 3 bytes, already a multiple of 4
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + 2 * rowBytes;
-    info.biSize = sizeof info;
-    info.biWidth = 4;
-    info.biHeight = 2;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    const unsigned char blue[3] = {255, 0, 0}, red[3] = {0, 0, 255}; // BGR
-    FILE* out = std::fopen(path.c_str(), "wb");
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info, sizeof info, 1, out);
-    for (int x = 0; x < 4; ++x)
-        std::fwrite(blue, 3, 1, out);
-    for (int x = 0; x < 4; ++x)
-        std::fwrite(red, 3, 1, out);
-    std::fclose(out);
+    wintest::WriteBitmapFile(path, 4, 2,
+                             [](int, int y) { return y == 0 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
     return path;
 }
 

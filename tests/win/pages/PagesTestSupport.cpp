@@ -1,7 +1,5 @@
 #include "PagesTestSupport.h"
 
-#include <fstream>
-
 #include "BasGlobal.h"
 #include "WinTestSupport.h"
 #include "basVersion.h"
@@ -137,24 +135,7 @@ COLORREF PixelAt(HWND window, int x, int y) {
 }
 
 void WriteBitmap(const std::string& path, int width, int height) {
-    const int rowBytes = (width * 3 + 3) & ~3;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = rowBytes * height;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    const std::string pixels(info.biSizeImage, '\x80');
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    wintest::WriteBitmapFile(path, width, height, [](int, int) { return RGB(128, 128, 128); });
 }
 
 } // namespace pagestest

@@ -7,6 +7,7 @@
 
 #include "basLOGO.h"
 #include "basOEM.h"
+#include "WinTestSupport.h"
 #include "forms/Forms.h"
 
 namespace {
@@ -39,24 +40,7 @@ class frmBranded : public forms::Form {
 
 // A 4 x 3 pixel, 24-bit bitmap file.
 void WriteBitmap(const std::string& path) {
-    const int width = 4, height = 3, rowBytes = 12;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = rowBytes * height;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    std::string pixels(info.biSizeImage, '\x40');
-    out.write(pixels.data(), pixels.size());
+    wintest::WriteBitmapFile(path, 4, 3, [](int, int) { return RGB(64, 64, 64); });
 }
 
 class Branding : public ::testing::Test {
