@@ -30,6 +30,22 @@ void DoEvents() {
     }
 }
 
+void WaitForEvents(unsigned long milliseconds) {
+    // MWMO_INPUTAVAILABLE: a message that is already queued wakes it too.
+    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    DoEvents();
+}
+
+void PauseMilliseconds(unsigned long milliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start; // unsigned: wraps correctly
+        if (elapsed >= milliseconds || endRequested)
+            return;
+        WaitForEvents(milliseconds - elapsed);
+    }
+}
+
 int RunMessageLoop() {
     MSG message;
     while (!endRequested && !Form::LoadedForms().empty()) {

@@ -9,6 +9,21 @@ namespace forms {
 // between polls.
 void DoEvents();
 
+// The pace of the suite's poll loops: between two driver polls a loop sleeps
+// this long at most, waking at once for a window message, so a wait costs
+// almost no CPU while events and touches are still handled promptly.
+constexpr unsigned long kPollPeriodMs = 5;
+
+// Sleeps until a message arrives or `milliseconds` have passed, then
+// dispatches every pending message (as DoEvents). Poll loops call it between
+// two polls instead of DoEvents.
+void WaitForEvents(unsigned long milliseconds = kPollPeriodMs);
+
+// Keeps handling events for `milliseconds`, sleeping on messages in between.
+// Measured with tick-count differences, so a pause across the counter's wrap
+// ends on time. Returns early once EndProgram has been called.
+void PauseMilliseconds(unsigned long milliseconds);
+
 // Dispatches messages until the last form is unloaded or EndProgram is
 // called; returns the exit code (0 unless EndProgram gave one).
 int RunMessageLoop();
