@@ -13,6 +13,7 @@
 #include "basRegistry.h"
 #include "basVersion.h"
 #include "forms/MsgBox.h"
+#include "forms/Runtime.h"
 #include "frmMessage.h"
 
 namespace basMain {
@@ -55,6 +56,23 @@ void FinishPs2() {
     frmMessageForm().Unload();
 }
 
+void Install() {
+    BasGlobal::SetProgramTitle(basVersion::InstallerTitle);
+    BasGlobal::ShowProgress(ProgressText);
+    if (!basOEM::OpenSuiteKey()) {
+        ShowMessage(basOEM::LoadFailureText);
+        forms::EndProgram(1);
+        return;
+    }
+    basINIfile::ImportSetupIni();
+    if (basVersion::IsPs2Build) {
+        FinishPs2();
+    } else {
+        basINIfile::ApplySetupOem();
+        FinishSerial();
+    }
+}
+
 } // namespace
 
 bool DetectPs2HardwareId() {
@@ -79,20 +97,9 @@ bool DetectPs2HardwareId() {
 }
 
 int Main() {
-    BasGlobal::SetProgramTitle(basVersion::InstallerTitle);
-    BasGlobal::ShowProgress(ProgressText);
-    if (!basOEM::OpenSuiteKey()) {
-        ShowMessage(basOEM::LoadFailureText);
-        return 1;
-    }
-    basINIfile::ImportSetupIni();
-    if (basVersion::IsPs2Build) {
-        FinishPs2();
-    } else {
-        basINIfile::ApplySetupOem();
-        FinishSerial();
-    }
-    return 0;
+    Install();
+    // Like every windowed program, it runs while a window of it is loaded.
+    return forms::RunMessageLoop();
 }
 
 } // namespace basMain
