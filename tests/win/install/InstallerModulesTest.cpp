@@ -21,6 +21,8 @@ TEST(Ps2Detect, FindsTheFirstServedDeviceUntilAnEntryIsMissing) {
     basOEM::HardwareID = "before";
     EXPECT_FALSE(basMain::DetectPs2HardwareId()) << "no enumeration key";
     EXPECT_EQ("*PNPnone", basOEM::HardwareID);
+    basMain::ChoosePs2HardwareId();
+    EXPECT_EQ(basVersion::HardwareId, basOEM::HardwareID) << "the default without a device";
 
     const struct {
         std::vector<std::string> entries;
@@ -42,6 +44,8 @@ TEST(Ps2Detect, FindsTheFirstServedDeviceUntilAnEntryIsMissing) {
         const bool found = basMain::DetectPs2HardwareId();
         EXPECT_EQ(c.id != nullptr, found) << c.entries.back();
         EXPECT_EQ(c.id ? c.id : "*PNPnone", basOEM::HardwareID) << c.entries.back();
+        basMain::ChoosePs2HardwareId();
+        EXPECT_EQ(c.id ? c.id : basVersion::HardwareId, basOEM::HardwareID) << c.entries.back();
         wintest::Ps2Enumeration reset;
     }
 }
