@@ -19,11 +19,15 @@
 #include "forms/Runtime.h"
 #include "frmAbout.h"
 #include "frmCalibration.h"
+#include "frmFeedbackSound.h"
 #include "frmMcuInfo.h"
+#include "frmMouseSpeed.h"
 #include "frmSensitivity.h"
+#include "frmSerialPort.h"
 #include "frmSleepTime.h"
 #include "frmSupport.h"
 #include "frmTest.h"
+#include "frmVirtualButton.h"
 
 namespace {
 
@@ -180,9 +184,11 @@ void frmMain::DesignHiddenControls() {
         Remove(*control);
 }
 
-// The serial port, virtual button, feedback sound and mouse speed buttons
-// get their click handlers with their pages.
 void frmMain::WireEvents() {
+    cmdSerialPort.OnClick = [this] { cmdSerialPort_Click(); };
+    cmdVirtualButton.OnClick = [this] { cmdVirtualButton_Click(); };
+    cmdFeedbackSound.OnClick = [this] { cmdFeedbackSound_Click(); };
+    cmdMouseSpeed.OnClick = [this] { cmdMouseSpeed_Click(); };
     cmdSleepTime.OnClick = [this] { cmdSleepTime_Click(); };
     cmdSensivitity.OnClick = [this] { cmdSensivitity_Click(); };
     cmdCalibration.OnClick = [this] { cmdCalibration_Click(); };
@@ -361,6 +367,22 @@ void frmMain::KeepOneWindowUp(forms::Form& opened) {
         Show();
 }
 
+void frmMain::cmdSerialPort_Click() {
+    ShowPage(frmSerialPortForm());
+}
+
+void frmMain::cmdVirtualButton_Click() {
+    ShowPage(frmVirtualButtonForm());
+}
+
+void frmMain::cmdFeedbackSound_Click() {
+    ShowPage(frmFeedbackSoundForm());
+}
+
+void frmMain::cmdMouseSpeed_Click() {
+    ShowPage(frmMouseSpeedForm());
+}
+
 void frmMain::cmdSleepTime_Click() {
     ShowPage(frmSleepTimeForm());
 }
@@ -414,8 +436,7 @@ void frmMain::Form_KeyDown(int& keyCode, int shift) {
     if (basVersion::IsPs2Build || !IsMouseSpeedKey(keyCode, shift))
         return;
     keyCode = 0;
-    if (cmdMouseSpeed.OnClick)
-        cmdMouseSpeed.OnClick();
+    cmdMouseSpeed_Click();
 }
 
 void frmMain::cmdSMIon_Click() {
