@@ -1,5 +1,7 @@
 #include "SettingsPage.h"
 
+#include <utility>
+
 #include "Hourglass.h"
 #include "basMain.h"
 

@@ -92,7 +92,8 @@ void frmFeedbackSound::LoadWorkingCopy() {
     const DeviceRecord& record = BasGlobal::Device;
     for (int i = 1; i <= BasGlobal::FeedbackCount; ++i)
         optFeedbackSound[i].SetCaption(std::string(" ") + BasGlobal::FeedbackNames[i]);
-    workingMode_ = static_cast<uint8_t>(std::clamp<int>(record.FeedbackSound, 1, 4));
+    workingMode_ =
+        static_cast<uint8_t>(std::clamp<int>(record.FeedbackSound, 1, BasGlobal::FeedbackCount));
     ShowChoice(optFeedbackSound, workingMode_);
     hscTone.SetValue(record.FeedbackTone);
     hscDuration.SetValue(record.FeedbackDuration);

@@ -436,7 +436,8 @@ void frmMain::Form_KeyDown(int& keyCode, int shift) {
     if (basVersion::IsPs2Build || !IsMouseSpeedKey(keyCode, shift))
         return;
     keyCode = 0;
-    cmdMouseSpeed_Click();
+    if (cmdMouseSpeed.OnClick)
+        cmdMouseSpeed.OnClick();
 }
 
 void frmMain::cmdSMIon_Click() {

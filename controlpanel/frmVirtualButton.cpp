@@ -161,14 +161,9 @@ void frmVirtualButton::ApplyEnablingRule() {
     const bool autoModeUsable = working_.mode == DragDropMode && working_.function == FunctionOn;
     cboRBAutoMode.SetEnabled(autoModeUsable);
     const bool rowUsable = autoModeUsable && working_.autoMode == AutomaticMode;
-    for (forms::Control* control : {static_cast<forms::Control*>(&lblRBAutoSTime),
-                                    static_cast<forms::Control*>(&cboRBAutoSTime),
-                                    static_cast<forms::Control*>(&lblRBAutoSTimeSec),
-                                    static_cast<forms::Control*>(&lblRBAutoETime),
-                                    static_cast<forms::Control*>(&cboRBAutoETime),
-                                    static_cast<forms::Control*>(&lblRBAutoETimeSec),
-                                    static_cast<forms::Control*>(&lblRBAutoBeep),
-                                    static_cast<forms::Control*>(&cboRBAutoBeep)})
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &lblRBAutoSTime, &cboRBAutoSTime, &lblRBAutoSTimeSec, &lblRBAutoETime, &cboRBAutoETime,
+             &lblRBAutoETimeSec, &lblRBAutoBeep, &cboRBAutoBeep})
         control->SetEnabled(rowUsable);
 }
 

@@ -10,12 +10,10 @@ using namespace pagese2e;
 
 class MouseSpeedPage : public PagesScenario {
   protected:
+    // The serial build hides the row: only Ctrl+K opens the page.
     HWND Open(HWND main) {
-        if (!basVersion::IsPs2Build)
-            return OpenByKey(main);
-        return OpenFrom(main, "cmdMouseSpeed", "frmMouseSpeed");
-    }
-    HWND OpenByKey(HWND main) {
+        if (basVersion::IsPs2Build)
+            return OpenFrom(main, "cmdMouseSpeed", "frmMouseSpeed");
         EXPECT_FALSE(IsWindowVisible(Find(main, "cmdMouseSpeed"))) << "the row is hidden";
         EXPECT_FALSE(Enabled(main, "cmdMouseSpeed"));
         e2e::HeldModifiers held(main, e2e::Ctrl);
@@ -96,23 +94,6 @@ TEST_F(MouseSpeedPage, LinkedBarsBypassApplyAndSummary) {
     EXPECT_TRUE(e2e::WaitForGone(page));
     EXPECT_EQ(4, DriverRecord().MouseAcceleration);
     EXPECT_EQ("HS=100%, VS=50%, Acceleration=Off", Text(main, "lblMouseSpeed"));
-}
-
-TEST_F(MouseSpeedPage, CtrlKOpensItOnlyInTheSerialBuild) {
-    HWND main = StartControlPanel();
-    ASSERT_TRUE(main);
-    if (!basVersion::IsPs2Build) {
-        EXPECT_TRUE(OpenByKey(main));
-        return;
-    }
-    {
-        e2e::HeldModifiers held(main, e2e::Ctrl);
-        e2e::PressKey(main, 'K', e2e::Ctrl);
-        // Posted after the key, so handled after it.
-        e2e::ClickButton(Find(main, "cmdFeedbackSound"));
-    }
-    ASSERT_TRUE(AwaitForm("frmFeedbackSound"));
-    EXPECT_FALSE(e2e::FindForm(panel_->Id(), "frmMouseSpeed"));
 }
 
 } // namespace

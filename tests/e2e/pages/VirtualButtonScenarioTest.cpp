@@ -104,26 +104,4 @@ TEST_F(VirtualButtonPage, EnablingApplyStateAndTheRightButtonTool) {
     EXPECT_EQ("Drag Drop Mode, RBF Disable", Text(main, "lblVirtualButton"));
 }
 
-TEST_F(VirtualButtonPage, CancelAfterApplyKeepsTheSummaryOfWhatWasApplied) {
-    Preset([](DeviceRecord& record) {
-        record.VirtualButton = 2;
-        record.RightButtonFunction = 0;
-    });
-    HWND main = StartControlPanel();
-    ASSERT_TRUE(main);
-    HWND page = OpenFrom(main, "cmdVirtualButton", "frmVirtualButton");
-    ASSERT_TRUE(page);
-    Click(page, "optVirtualButton(4)");
-    Click(page, "optRBFunction(1)");
-    Click(page, "cmdApply");
-    Click(page, "optVirtualButton(3)");
-    Click(page, "cmdCandel");
-    EXPECT_TRUE(e2e::WaitForGone(page));
-    EXPECT_EQ(4, DriverRecord().VirtualButton);
-    EXPECT_EQ("Drag Drop Mode, RBF Enable ( Manual Mode )", Text(main, "lblVirtualButton"));
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !Tools().empty(); }, "the tool started"));
-    for (DWORD id : Tools())
-        Adopt(id);
-}
-
 } // namespace
