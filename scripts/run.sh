@@ -6,7 +6,8 @@
 # With a display (DISPLAY set) the control panel opens on it, with the touch
 # simulator beside it (the mouse is the finger). Without one,
 # both builds run on a virtual display and a screenshot of each main window
-# is written to build/windows/screenshots/controlpanel-C.png and -P.png.
+# is written to build/windows/screenshots/controlpanel-C.png and -P.png,
+# with one of each settings page beside them.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
