@@ -58,8 +58,11 @@ function(suite_program role)
     set_target_properties(${t} PROPERTIES OUTPUT_NAME KVD2K${letter}${role}
                                           RUNTIME_OUTPUT_DIRECTORY ${TS_DELIVER_DIR})
     ts_link(${t} ${letter} PRIVATE ${A_LIBS})
-    # Deliverables ship without symbols; the link map shows what they pull in.
-    target_link_options(${t} PRIVATE -s -Wl,-Map=${CMAKE_CURRENT_BINARY_DIR}/${t}.map)
+    # Deliverables ship without symbols, and without relocations: an EXE
+    # loads at its preferred base, and Windows 2000 moves none. The link map
+    # shows what they pull in.
+    target_link_options(${t} PRIVATE -s -Wl,--disable-dynamicbase,--disable-reloc-section
+                        -Wl,-Map=${CMAKE_CURRENT_BINARY_DIR}/${t}.map)
   endforeach()
 endfunction()
 

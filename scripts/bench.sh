@@ -20,7 +20,7 @@ fi
 build=$PWD/build/windows
 export WINEPREFIX=$build/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export TS_DELIVER_DIR=${TS_DELIVER_DIR:-$build/deliver}
-budget=307200
+budget=300000
 
 # Runs the measuring program of this build with the given figure; its output
 # goes through a file, since background Wine processes would hold a pipe open.

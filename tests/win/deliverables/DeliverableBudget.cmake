@@ -1,7 +1,7 @@
 # Every program shipped stays within 300 KB and imports system libraries only.
 #   cmake -DDELIVER_DIR=<folder> -DOBJDUMP=<objdump> -P DeliverableBudget.cmake
 cmake_minimum_required(VERSION 3.25)
-set(budget 307200)
+set(budget 300000) # 300 KB, counted as the sizes in the issue tracker are
 set(allowed msvcrt kernel32 user32 gdi32 advapi32)
 
 # The suite's own programs (control panel, startup agent, right-button tool,
