@@ -10,6 +10,7 @@
 #include "PageChrome.h"
 #include "PanelIcon.h"
 #include "SharedRoutines.h"
+#include "StartChecks.h"
 #include "Summaries.h"
 #include "basLOGO.h"
 #include "basMain.h"
@@ -232,12 +233,12 @@ void frmMain::WireEvents() {
 void frmMain::Form_Load() {
     SetCaption(basVersion::ControlPanelTitle);
     lblSystem.SetCaption(lblSystem.Caption() + basVersion::VersionText);
-    if (!EndIfAnotherCopyRuns())
+    if (!BasGlobal::EndIfAnotherCopyRuns(*this, basVersion::ControlPanelFile))
         return;
     LayOutBuild();
     if (!basVersion::IsPs2Build)
         SetKeyPreview(true); // Ctrl+K must reach the window whichever control has the focus
-    if (!LoadSettings())
+    if (!BasGlobal::LoadIdentityOrEnd(*this))
         return;
     basLOGO::ShowBranding({lblOemTitle, lblSystem, picLogo});
     ApplySupportFiles();
@@ -249,17 +250,6 @@ void frmMain::Form_Load() {
     FillCalibrationList();
     BasGlobal::CenterForm(*this);
     BasGlobal::CenterIcon(picIcon, imgIcon);
-}
-
-bool frmMain::EndIfAnotherCopyRuns() {
-    // Asked once per process: the answer holds the first copy's claim, and a
-    // later load of this window in the same process is not a second copy.
-    static const bool anotherCopyRuns = basPostMesg::AnotherCopyRuns(basVersion::ControlPanelFile);
-    if (!anotherCopyRuns)
-        return true;
-    basPostMesg::ActivateRunningCopy(hWnd(), Caption());
-    forms::EndProgram();
-    return false;
 }
 
 void frmMain::LayOutBuild() {
@@ -293,19 +283,6 @@ void frmMain::LayOutBuild() {
         lblSleepTime.SetTop(lblMouseSpeed.Top());
     }
     SetHeight(Height() - rowHeight);
-}
-
-bool frmMain::LoadSettings() {
-    bool loaded;
-    {
-        Hourglass busy;
-        loaded = basOEM::OpenSuiteKey();
-    }
-    if (loaded)
-        return true;
-    BasGlobal::ShowErrorBox(basOEM::LoadFailureText, Caption());
-    forms::EndProgram();
-    return false;
 }
 
 void frmMain::ApplySupportFiles() {

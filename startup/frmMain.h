@@ -73,8 +73,6 @@ class frmMain : public forms::Form {
     void WireEvents();
     void LendHeadToAbout();
 
-    bool EndIfAnotherCopyRuns();
-    bool LoadIdentity();
     void PrepareSettings();
     void ShowSystemValues();
     void UpdateApply();
