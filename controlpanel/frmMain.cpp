@@ -10,7 +10,6 @@
 #include "PageChrome.h"
 #include "PanelIcon.h"
 #include "SharedRoutines.h"
-#include "StartChecks.h"
 #include "Summaries.h"
 #include "basLOGO.h"
 #include "basMain.h"

@@ -7,7 +7,7 @@
 #include "Hourglass.h"
 #include "LampIcon.h"
 #include "PanelIcon.h"
-#include "StartChecks.h"
+#include "SharedRoutines.h"
 #include "basLOGO.h"
 #include "basVersion.h"
 #include "forms/Runtime.h"
