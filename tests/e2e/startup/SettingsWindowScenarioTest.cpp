@@ -53,10 +53,5 @@ TEST_F(SettingsWindow, OkAppliesTheStoredValuesThatWindowsLacks) {
     EXPECT_EQ("450", MouseValue("DoubleClickSpeed"));
 }
 
-TEST_F(SettingsWindow, TheSwitchWithMoreTextGivesTheLogonRun) {
-    ExpectLogonRunEnds(StartAgent("/SDC now"));
-    EXPECT_EQ("500", MouseValue("DoubleClickSpeed"));
-}
-
 } // namespace
 } // namespace aotest

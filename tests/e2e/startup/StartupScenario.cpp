@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "basRegistry.h"
 #include "basVersion.h"
 
 namespace aotest {
@@ -78,23 +79,20 @@ HWND StartupScenario::RegisteredTool() {
 
 std::string MouseValue(const std::string& name) {
     HKEY key = nullptr;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, MouseKey, &key) != ERROR_SUCCESS)
-        return "(missing)";
-    char text[64] = {};
-    DWORD type = 0, size = sizeof text - 1;
-    const LONG result =
-        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS && type == REG_SZ ? std::string(text) : "(missing)";
+    std::string text = "(missing)";
+    if (basRegistry::OpenExistingKey(HKEY_CURRENT_USER, MouseKey, key)) {
+        basRegistry::ReadString(key, name, text);
+        basRegistry::CloseKey(key);
+    }
+    return text;
 }
 
 void WriteMouseValue(const std::string& name, const std::string& text) {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, MouseKey, &key));
-    EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name.c_str(), 0, REG_SZ,
-                                            reinterpret_cast<const BYTE*>(text.c_str()),
-                                            static_cast<DWORD>(text.size() + 1)));
-    RegCloseKey(key);
+    std::string subkey;
+    ASSERT_TRUE(basRegistry::OpenOrCreateKey(HKEY_CURRENT_USER, MouseKey, subkey, key));
+    EXPECT_TRUE(basRegistry::WriteString(key, name, text));
+    basRegistry::CloseKey(key);
 }
 
 } // namespace aotest

@@ -1,10 +1,7 @@
 // The double-click steps: the letters of the failed steps, the stored values
-// and their defaults, and the pause of the logon run.
-#include <chrono>
-
+// and their defaults.
 #include "BasMain.h"
 #include "Settings.h"
-#include "SharedRoutines.h"
 #include "StartupTestSupport.h"
 #include "basVersion.h"
 
@@ -79,23 +76,6 @@ TEST_F(ApplyDoubleClick, OneMissingOrMistypedValueGivesAllThreeDefaults) {
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickHeight", 30));
     BasMain::LoadDoubleClick();
     EXPECT_EQ((StartupRules::DoubleClick{300, 300, 30}), BasMain::DoubleClick);
-}
-
-bool timerHandled = false;
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    timerHandled = true;
-}
-
-TEST_F(ApplyDoubleClick, PauseSecondsWaitsTheSecondsAndHandlesMessagesMeanwhile) {
-    timerHandled = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 100, OnTimer);
-    const auto start = std::chrono::steady_clock::now();
-    BasGlobal::PauseSeconds(1);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(timerHandled) << "a timer message was dispatched during the pause";
-    EXPECT_GE(elapsed, std::chrono::milliseconds(950));
-    EXPECT_LT(elapsed, std::chrono::milliseconds(3000));
 }
 
 } // namespace
