@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/MsgBox.h"
+#include "forms/Runtime.h"
 
 namespace BasGlobal {
 
@@ -39,6 +40,11 @@ void HideCursor() {
 void ShowCursorAgain() {
     while (ShowCursor(TRUE) < 0) {
     }
+}
+
+void PauseSeconds(int seconds) {
+    if (seconds > 0)
+        forms::PauseMilliseconds(static_cast<unsigned long>(seconds) * 1000UL);
 }
 
 } // namespace BasGlobal

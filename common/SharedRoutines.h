@@ -15,5 +15,9 @@ bool FileExists(const std::string& path);
 void HideCursor();
 // ShowCursor(TRUE) until the display count is 0 or more.
 void ShowCursorAgain();
+// Keeps handling window events for the given number of seconds, sleeping on
+// messages in between. Measured on a monotonic clock, so neither midnight
+// nor a change of the system time can stretch or cut the wait.
+void PauseSeconds(int seconds);
 
 } // namespace BasGlobal

@@ -124,6 +124,17 @@ frmMain::frmMain() : Form("frmMain") {
     DesignRows();
     DesignHiddenControls();
     WireEvents();
+    LendHeadToAbout();
+}
+
+// The shared about window opens from here and comes back here.
+void frmMain::LendHeadToAbout() {
+    frmAbout& about = frmAboutForm();
+    about.TakeOverHead = [](frmAbout& window) {
+        window.chrome.imgIcon.SetPicture(frmMainForm().imgIcon.Picture());
+        basMain::PrepareSubWindow(window);
+    };
+    about.ReturnToOpener = basMain::ReturnToMainWindow;
 }
 
 void frmMain::DesignHead() {

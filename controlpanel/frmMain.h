@@ -80,6 +80,7 @@ class frmMain : public forms::Form {
     void DesignRows();
     void DesignHiddenControls();
     void WireEvents();
+    void LendHeadToAbout();
 
     // Start-up steps; those returning false have ended the program.
     bool EndIfAnotherCopyRuns();

@@ -1,14 +1,12 @@
 #include "frmAbout.h"
 
-#include "basMain.h"
-
 namespace {
 
 constexpr const char* Title = " About";
 constexpr const char* CopyrightLine = "Copyright (C) Orvalith";
 
-constexpr int CopyrightTop = PageChrome::ContentTop + 120;
-constexpr int CopyrightWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
+constexpr int CopyrightTop = WindowHead::ContentTop + 120;
+constexpr int CopyrightWidth = WindowHead::InnerWidth - 2 * WindowHead::Margin;
 constexpr int CopyrightHeight = 195;
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 435;
@@ -20,24 +18,24 @@ constexpr int InnerHeight = ButtonTop + ButtonHeight + 360;
 frmAbout::frmAbout() : Form("frmAbout") {
     SetCaption(Title);
     lblCopyright.SetTextAlign(forms::Alignment::Center);
-    lblCopyright.Move(PageChrome::Margin, CopyrightTop, CopyrightWidth, CopyrightHeight);
+    lblCopyright.Move(WindowHead::Margin, CopyrightTop, CopyrightWidth, CopyrightHeight);
     cmdOK.SetCaption("&OK");
-    cmdOK.Move((PageChrome::InnerWidth - ButtonWidth) / 2, ButtonTop, ButtonWidth, ButtonHeight);
+    cmdOK.Move((WindowHead::InnerWidth - ButtonWidth) / 2, ButtonTop, ButtonWidth, ButtonHeight);
     cmdOK.OnClick = [this] { cmdOK_Click(); };
 }
 
 void frmAbout::Form_Load() {
-    PageChrome::FitWindow(*this, InnerHeight);
+    WindowHead::FitWindow(*this, InnerHeight);
     lblCopyright.SetCaption(CopyrightLine);
-    chrome.ShowMainIcon();
-    basMain::PrepareSubWindow(*this);
-    // The common set-up gives every window the main window's title; this
-    // one keeps its own.
+    if (TakeOverHead)
+        TakeOverHead(*this);
+    // An opener may give its windows its own title; this one keeps its own.
     SetCaption(Title);
 }
 
 void frmAbout::Form_Unload(bool&) {
-    basMain::ReturnToMainWindow();
+    if (ReturnToOpener)
+        ReturnToOpener();
 }
 
 void frmAbout::cmdOK_Click() {
