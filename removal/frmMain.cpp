@@ -26,7 +26,7 @@ constexpr int FrameWidth = WindowHead::InnerWidth - 2 * WindowHead::Margin;
 constexpr int Padding = 240;
 constexpr int PictureSize = 480;
 constexpr int TextLeft = FrameLeft + Padding + PictureSize + Padding;
-constexpr int TextWidth = FrameLeft + FrameWidth - Padding - TextLeft;
+constexpr int TextColumnWidth = FrameLeft + FrameWidth - Padding - TextLeft;
 constexpr int WarningTop = FrameTop + Padding;
 constexpr int TwoLines = 390;
 constexpr int AskTop = WarningTop + TwoLines + 120;
@@ -59,10 +59,10 @@ frmMain::frmMain() : Form("frmMain") {
     lblWarning.SetCaption(RemovalTexts::WarningText);
     lblWarning.SetWordWrap(true);
     lblWarning.SetBackStyle(forms::BackStyle::Transparent);
-    lblWarning.Move(TextLeft, WarningTop, TextWidth, TwoLines);
+    lblWarning.Move(TextLeft, WarningTop, TextColumnWidth, TwoLines);
     lblAsk.SetWordWrap(true);
     lblAsk.SetBackStyle(forms::BackStyle::Transparent);
-    lblAsk.Move(TextLeft, AskTop, TextWidth, TwoLines);
+    lblAsk.Move(TextLeft, AskTop, TextColumnWidth, TwoLines);
 
     cmdYes.SetCaption("&Yes");
     cmdYes.Move(0, ButtonTop, ButtonWidth, ButtonHeight);

@@ -6,7 +6,8 @@
 # With a display (DISPLAY set) the control panel opens on it, with the touch
 # simulator beside it (the mouse is the finger). Without one,
 # both builds run on a virtual display and a screenshot of each main window
-# is written to build/windows/screenshots/controlpanel-C.png and -P.png.
+# is written to build/windows/screenshots/controlpanel-C.png and -P.png,
+# and of the removal program's confirmation to removal-C.png and -P.png.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -62,8 +63,7 @@ screen_colours() {
 }
 
 screenshot_of() {
-    local letter=$1 out=$2 program
-    program=KVD2K${letter}cp.exe
+    local program=$1 out=$2
     setsid -f wine explorer /desktop=ts,1024x768 "$build/deliver/$program" </dev/null >/dev/null 2>&1
     for _ in $(seq 1 80); do
         [ "$(screen_colours)" -gt 8 ] && break
@@ -81,7 +81,8 @@ if [ -n "${TS_RUN_ON_XVFB:-}" ]; then
     shots=$build/screenshots
     mkdir -p "$shots"
     for l in C P; do
-        screenshot_of "$l" "$shots/controlpanel-$l.png"
+        screenshot_of "KVD2K${l}cp.exe" "$shots/controlpanel-$l.png"
+        screenshot_of "KVD2K${l}de.exe" "$shots/removal-$l.png"
     done
     quiet wineserver -k || true
     exit 0

@@ -17,10 +17,6 @@ void WriteText(const std::string& path, const std::string& text) {
     out << text;
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 void RemoveFolder(const std::string& folder) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
@@ -41,6 +37,10 @@ void RemoveFolder(const std::string& folder) {
 }
 
 } // namespace
+
+bool FileThere(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 DWORD Tick(const std::string& text) {
     return static_cast<DWORD>(std::stoul(text));
@@ -97,7 +97,7 @@ void RemovalScenario::InstallUninstaller(const char* seconds) {
 std::vector<std::string> RemovalScenario::InstalledFilesLeft() const {
     std::vector<std::string> left;
     for (const char* file : InstalledFiles)
-        if (Exists(installDir_ + "\\" + file))
+        if (FileThere(installDir_ + "\\" + file))
             left.push_back(file);
     return left;
 }

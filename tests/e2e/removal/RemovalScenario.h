@@ -49,6 +49,7 @@ class RemovalScenario : public e2e::Scenario {
     HWND confirmation_ = nullptr;
 };
 
+bool FileThere(const std::string& path);
 // A tick count from the uninstaller's record.
 DWORD Tick(const std::string& text);
 
