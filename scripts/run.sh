@@ -6,8 +6,9 @@
 # With a display (DISPLAY set) the control panel opens on it, with the touch
 # simulator beside it (the mouse is the finger). Without one,
 # both builds run on a virtual display and a screenshot of each main window
-# is written to build/windows/screenshots/controlpanel-C.png and -P.png,
-# and of the removal program's confirmation to removal-C.png and -P.png.
+# is written to build/windows/screenshots/controlpanel-C.png and -P.png, of
+# the startup agent's settings window to startup-C.png and -P.png, and of
+# the removal program's confirmation to removal-C.png and -P.png.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -62,9 +63,10 @@ screen_colours() {
     import -window root png:- 2>/dev/null | identify -format '%k' - 2>/dev/null || echo 0
 }
 
+# screenshot_of <letter> <png> [program file [arguments...]]; the control panel by default.
 screenshot_of() {
-    local program=$1 out=$2
-    setsid -f wine explorer /desktop=ts,1024x768 "$build/deliver/$program" </dev/null >/dev/null 2>&1
+    local letter=$1 out=$2 program=${3:-KVD2K${1}cp.exe}
+    setsid -f wine explorer /desktop=ts,1024x768 "$build/deliver/$program" "${@:4}" </dev/null >/dev/null 2>&1
     for _ in $(seq 1 80); do
         [ "$(screen_colours)" -gt 8 ] && break
         sleep 0.25
@@ -81,8 +83,9 @@ if [ -n "${TS_RUN_ON_XVFB:-}" ]; then
     shots=$build/screenshots
     mkdir -p "$shots"
     for l in C P; do
-        screenshot_of "KVD2K${l}cp.exe" "$shots/controlpanel-$l.png"
-        screenshot_of "KVD2K${l}de.exe" "$shots/removal-$l.png"
+        screenshot_of "$l" "$shots/controlpanel-$l.png"
+        screenshot_of "$l" "$shots/startup-$l.png" "KVD2K${l}ao.exe" /SDC
+        screenshot_of "$l" "$shots/removal-$l.png" "KVD2K${l}de.exe"
     done
     quiet wineserver -k || true
     exit 0

@@ -1,0 +1,51 @@
+// The double-click settings window, opened with /SDC: it waits for the user,
+// Cancel ends it without a change, OK applies what differs from Windows.
+#include "StartupScenario.h"
+#include "basVersion.h"
+
+namespace aotest {
+namespace {
+
+using SettingsWindow = StartupScenario;
+
+TEST_F(SettingsWindow, TheSwitchInAnyCaseOpensItAndCancelChangesNothing) {
+    const uint32_t journalStart = Sim().JournalTotal();
+    e2e::Program& agent = StartAgent("/sdc");
+    HWND window = e2e::WaitForForm(agent.Id(), "frmMain");
+    ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
+    HWND settings = e2e::WaitForControl(window, "Frame1");
+    EXPECT_TRUE(settings && IsWindowVisible(settings));
+    EXPECT_FALSE(e2e::PollUntil([&] { return !agent.IsRunning(); }, 1500))
+        << "the window waits for the user";
+
+    e2e::ClickButton(e2e::FindControl(window, "cmdCandel"));
+    ASSERT_TRUE(agent.WaitForExit());
+    EXPECT_EQ("1", MouseValue("DoubleClickSpeed"));
+    EXPECT_EQ(journalStart, Sim().JournalTotal()) << "the settings window leaves the driver alone";
+}
+
+TEST_F(SettingsWindow, OkAppliesTheStoredValuesThatWindowsLacks) {
+    ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickSpeed", 450));
+    ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickWidth", 6));
+    ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickHeight", 7));
+    e2e::Program& agent = StartAgent("/SDC");
+    HWND window = e2e::WaitForForm(agent.Id(), "frmMain");
+    ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
+    HWND apply = e2e::WaitForControl(window, "cmdApply");
+    ASSERT_TRUE(apply);
+    EXPECT_TRUE(IsWindowEnabled(apply)) << "Windows uses other values";
+
+    e2e::ClickButton(e2e::FindControl(window, "cmdOK"));
+    ASSERT_TRUE(agent.WaitForExit());
+    EXPECT_EQ("6", MouseValue("DoubleClickWidth"));
+    EXPECT_EQ("7", MouseValue("DoubleClickHeight"));
+    EXPECT_EQ("450", MouseValue("DoubleClickSpeed"));
+}
+
+TEST_F(SettingsWindow, TheSwitchWithMoreTextGivesTheLogonRun) {
+    ExpectLogonRunEnds(StartAgent("/SDC now"));
+    EXPECT_EQ("500", MouseValue("DoubleClickSpeed"));
+}
+
+} // namespace
+} // namespace aotest
