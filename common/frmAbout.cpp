@@ -1,5 +1,9 @@
 #include "frmAbout.h"
 
+#include "FormRoutines.h"
+#include "basLOGO.h"
+#include "forms/Runtime.h"
+
 namespace {
 
 constexpr const char* Title = " About";
@@ -45,4 +49,23 @@ void frmAbout::cmdOK_Click() {
 frmAbout& frmAboutForm() {
     static frmAbout form;
     return form;
+}
+
+void LendHeadToAbout(forms::Form& opener, WindowHead& head) {
+    frmAbout& about = frmAboutForm();
+    about.TakeOverHead = [&head](frmAbout& window) {
+        WindowHead& own = window.chrome;
+        own.lblSystem.SetCaption(head.lblSystem.Caption());
+        basLOGO::CopyBranding({own.lblOemTitle, own.lblSystem, own.picLogo},
+                              {head.lblOemTitle, head.lblSystem, head.picLogo});
+        own.imgIcon.SetPicture(head.imgIcon.Picture());
+        BasGlobal::CenterForm(window);
+        BasGlobal::CenterIcon(own.picIcon, own.imgIcon);
+    };
+    about.ReturnToOpener = [&opener] {
+        if (!opener.IsLoaded() || forms::EndRequested())
+            return;
+        opener.Show();
+        SetFocus(opener.hWnd());
+    };
 }

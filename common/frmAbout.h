@@ -30,3 +30,8 @@ class frmAbout : public forms::Form {
 };
 
 frmAbout& frmAboutForm();
+
+// The about window of a program whose main window carries the suite's head:
+// on load it takes that head's version line, branding and icon and is
+// centred; when it closes, the opener is shown again with the focus.
+void LendHeadToAbout(forms::Form& opener, WindowHead& head);

@@ -2,13 +2,15 @@
 // It does what the removal program relies on, and what a test needs to see:
 //  - without /SILENT it asks before it removes anything; with it, it does not;
 //  - it works for as long as TS_UNINSTALL_SECONDS asks (decimal seconds,
-//    0 when unset), showing a small progress window meanwhile;
+//    0 when unset), counted from the creation of its process, as its
+//    starter's wait counts them; a small progress window shows meanwhile;
 //  - it removes the files that the installation listed in unins000.dat
 //    beside it (one name per line, relative to its own folder; blank lines
 //    and lines starting with ';' are skipped), then that list;
 //  - when TS_UNINSTALL_RECORD names a file, it writes its command line and
-//    the tick counts of its start and end there ("command=", "started=",
-//    "ended=" lines), so that a test can check what it was given and when.
+//    the tick counts of its process's creation and of its end there
+//    ("command=", "started=", "ended=" lines), so that a test can check
+//    what it was given and when.
 #include <windows.h>
 
 #include <cstdlib>
@@ -100,11 +102,25 @@ HWND ShowProgressWindow(HINSTANCE instance) {
     return window;
 }
 
-// Handles the window's messages until the time is up, asleep in between.
-void WorkFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    for (DWORD elapsed = 0; elapsed < milliseconds; elapsed = GetTickCount() - start) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+ULONGLONG Hundreds(const FILETIME& time) {
+    return static_cast<ULONGLONG>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+}
+
+// Milliseconds since the process was created; starting a process takes a
+// noticeable part of a second under load.
+DWORD Age() {
+    FILETIME created, exited, kernel, user, now;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG age = Hundreds(now) > Hundreds(created) ? Hundreds(now) - Hundreds(created) : 0;
+    return static_cast<DWORD>(age / 10000);
+}
+
+// Handles the window's messages until the process is `milliseconds` old,
+// asleep in between.
+void WorkUntilAge(DWORD milliseconds) {
+    for (DWORD age = Age(); age < milliseconds; age = Age()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - age, QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
@@ -117,7 +133,7 @@ void WorkFor(DWORD milliseconds) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     Record(std::string("command=") + GetCommandLineA());
-    Record("started=" + std::to_string(GetTickCount()));
+    Record("started=" + std::to_string(GetTickCount() - Age()));
     const std::string folder = OwnFolder();
     if (!HasSilentSwitch(arguments) &&
         MessageBoxA(nullptr, ("Remove the installation in " + folder + "?").c_str(), Title,
@@ -126,7 +142,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
         return 1;
     }
     HWND window = ShowProgressWindow(instance);
-    WorkFor(RequestedMilliseconds());
+    WorkUntilAge(RequestedMilliseconds());
     RemoveListedFiles(folder);
     DestroyWindow(window);
     Record("ended=" + std::to_string(GetTickCount()));

@@ -4,6 +4,7 @@
 
 #include "ConfirmationLayout.h"
 #include "FormRoutines.h"
+#include "PanelIcon.h"
 #include "RemovalPictures.h"
 #include "RemovalTexts.h"
 #include "SharedRoutines.h"
@@ -51,7 +52,7 @@ frmMain::frmMain() : Form("frmMain") {
     SetBorder(forms::BorderStyle::FixedSingle);
     head.lblOemTitle.SetCaption("Orvalith");
     head.lblSystem.SetCaption(RemovalTexts::SystemLineText);
-    head.imgIcon.SetPicture(forms::Picture::FromIcon(RemovalPictures::CreateWasteBin()));
+    head.imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
 
     shpRemoval.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
     imgRemoval.SetPicture(forms::Picture::FromIcon(RemovalPictures::CreateWasteBin()));
@@ -72,27 +73,7 @@ frmMain::frmMain() : Form("frmMain") {
     cmdYes.OnClick = [this] { cmdYes_Click(); };
     cmdNo.OnClick = [this] { cmdNo_Click(); };
     head.imgIcon.OnDblClick = [this] { imgIcon_DblClick(); };
-    LendHeadToAbout();
-}
-
-// The shared about window opens from here and comes back here.
-void frmMain::LendHeadToAbout() {
-    frmAbout& about = frmAboutForm();
-    about.TakeOverHead = [this](frmAbout& window) {
-        WindowHead& aboutHead = window.chrome;
-        aboutHead.imgIcon.SetPicture(head.imgIcon.Picture());
-        aboutHead.lblSystem.SetCaption(head.lblSystem.Caption());
-        basLOGO::CopyBranding({aboutHead.lblOemTitle, aboutHead.lblSystem, aboutHead.picLogo},
-                              {head.lblOemTitle, head.lblSystem, head.picLogo});
-        BasGlobal::CenterForm(window);
-        BasGlobal::CenterIcon(window);
-    };
-    about.ReturnToOpener = [this] {
-        if (!IsLoaded() || forms::EndRequested())
-            return;
-        Show();
-        SetFocus(hWnd());
-    };
+    LendHeadToAbout(*this, head);
 }
 
 void frmMain::Form_Load() {

@@ -33,7 +33,6 @@ class frmMain : public forms::Form {
     // Load steps 5 to 8: the width for the caption, the frame and buttons
     // centred, and the etched line above the buttons.
     void Arrange();
-    void LendHeadToAbout();
 };
 
 frmMain& frmMainForm();

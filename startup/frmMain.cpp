@@ -116,7 +116,8 @@ frmMain::frmMain() : Form("frmMain") {
     DesignTestArea();
     DesignButtons();
     WireEvents();
-    LendHeadToAbout();
+    // The shared about window takes this window's head and comes back here.
+    LendHeadToAbout(*this, chrome);
 }
 
 void frmMain::DesignBars() {
@@ -168,28 +169,6 @@ void frmMain::WireEvents() {
     imgON.OnDblClick = [this] { imgON_DblClick(); };
     imgOFF.OnDblClick = [this] { imgOFF_DblClick(); };
     chrome.imgIcon.OnDblClick = [this] { imgIcon_DblClick(); };
-}
-
-// The shared about window takes this window's head and comes back here.
-void frmMain::LendHeadToAbout() {
-    frmAbout& about = frmAboutForm();
-    about.TakeOverHead = [](frmAbout& window) {
-        WindowHead& main = frmMainForm().chrome;
-        WindowHead& head = window.chrome;
-        head.lblSystem.SetCaption(main.lblSystem.Caption());
-        basLOGO::CopyBranding({head.lblOemTitle, head.lblSystem, head.picLogo},
-                              {main.lblOemTitle, main.lblSystem, main.picLogo});
-        head.imgIcon.SetPicture(main.imgIcon.Picture());
-        BasGlobal::CenterForm(window);
-        BasGlobal::CenterIcon(head.picIcon, head.imgIcon);
-    };
-    about.ReturnToOpener = [] {
-        frmMain& main = frmMainForm();
-        if (!main.IsLoaded() || forms::EndRequested())
-            return;
-        main.Show();
-        SetFocus(main.hWnd());
-    };
 }
 
 // ---- load ----

@@ -71,7 +71,6 @@ class frmMain : public forms::Form {
     void DesignTestArea();
     void DesignButtons();
     void WireEvents();
-    void LendHeadToAbout();
 
     bool EndIfAnotherCopyRuns();
     bool LoadIdentity();

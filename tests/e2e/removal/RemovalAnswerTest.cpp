@@ -22,7 +22,13 @@ class RemovalAnswersWithCompanions : public RemovalScenario {
     // PS/2: the program and the registration program scheduled for deletion,
     // the registration program told to remove the driver, and the end.
     void ExpectPs2Ending(HWND progress) {
-        EXPECT_TRUE(Removal().WaitForExit());
+        EXPECT_TRUE(e2e::MessageBoxesOf(Removal().Id()).empty()) << "no failure";
+        EXPECT_TRUE(e2e::WaitUntil([&] { return !RegistrationLog().empty(); },
+                                   "the registration program's start"));
+        EXPECT_EQ(std::to_string(SW_HIDE) + "\t" + WindowsDir() + "\\KVD2KReg.exe " +
+                      WindowsDir() + "\\inf\\MSMOUSE.inf *PNP0F13 Remove\r\n",
+                  RegistrationLog());
+        EXPECT_TRUE(Removal().WaitForExit()) << "the progress window closes, the program ends";
         EXPECT_FALSE(IsWindow(progress));
         EXPECT_EQ((std::vector<std::string>{WindowsDir() + "\\KVD2KPde.exe",
                                             WindowsDir() + "\\KVD2KReg.exe"}),
@@ -36,6 +42,7 @@ class RemovalAnswersWithCompanions : public RemovalScenario {
         EXPECT_TRUE(e2e::WaitUntil([&] { return !FileThere(program); },
                                    "the removal program deleted by the restart"));
         EXPECT_TRUE(PendingDeletions().empty());
+        EXPECT_TRUE(RegistrationLog().empty()) << "the serial build registers nothing";
     }
 
     Companions StartCompanions() {
@@ -102,8 +109,8 @@ TEST_F(RemovalAnswersWithCompanions, YesRemovesTheSuite) {
     Press("cmdYes");
 
     HWND progress = e2e::WaitForForm(Removal().Id(), "frmMessage");
+    ASSERT_TRUE(progress && e2e::WaitForVisible(progress, true));
     const DWORD progressSeen = GetTickCount();
-    ASSERT_TRUE(progress);
     EXPECT_EQ("Removing files from your system...",
               e2e::TextOf(e2e::FindControl(progress, "lblMsg")));
     EXPECT_FALSE(IsWindowVisible(window));

@@ -1,6 +1,7 @@
 #include "RemovalScenario.h"
 
 #include <fstream>
+#include <iterator>
 
 #include "basVersion.h"
 
@@ -57,8 +58,10 @@ void RemovalScenario::SetUp() {
     recordPath_ = baseDir_ + "\\uninstaller.txt";
     for (const std::string& folder : {baseDir_, windowsDir_, installDir_})
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-    ASSERT_TRUE(CopyFileA(e2e::DeliverablePath(basVersion::RemovalFile).c_str(),
-                          (windowsDir_ + "\\" + basVersion::RemovalFile).c_str(), FALSE));
+    for (const char* program : {basVersion::RemovalFile, basVersion::RegistrationFile})
+        ASSERT_TRUE(CopyFileA(e2e::DeliverablePath(program).c_str(),
+                              (windowsDir_ + "\\" + program).c_str(), FALSE))
+            << program;
     e2e::Identity identity;
     identity.installPath = installDir_;
     identity.windowsPath = windowsDir_;
@@ -128,6 +131,11 @@ std::map<std::string, std::string> RemovalScenario::UninstallerRecord() const {
             record[line.substr(0, equals)] = line.substr(equals + 1);
     }
     return record;
+}
+
+std::string RemovalScenario::RegistrationLog() const {
+    std::ifstream in(windowsDir_ + "\\KVD2KReg.log", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> RemovalScenario::PendingDeletions() {

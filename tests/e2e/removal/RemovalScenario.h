@@ -1,7 +1,8 @@
 // Scenarios of the removal program: a test installation in a folder of its
 // own (the stand-in uninstaller, the files it lists, a few more), the
-// removal program copied into a Windows folder of its own and started from
-// there, as the user starts it.
+// removal program and the registration program copied into a Windows
+// folder of its own, the removal program started from there, as the user
+// starts it.
 #pragma once
 
 #include <map>
@@ -33,6 +34,9 @@ class RemovalScenario : public e2e::Scenario {
     // The uninstaller's record: "command", "started", "ended"; empty when
     // it did not run.
     std::map<std::string, std::string> UninstallerRecord() const;
+    // What the registration program in the Windows folder recorded of its
+    // starts: a line "<show command>\t<command line>" for each.
+    std::string RegistrationLog() const;
     // The files scheduled for deletion at restart, in order.
     static std::vector<std::string> PendingDeletions();
     static void ClearPendingDeletions();
