@@ -107,9 +107,9 @@ void frmMain::Arrange() {
     SetWidth(p.windowWidth);
     // What the frame holds moves with it.
     const int shift = p.frameLeft - shpRemoval.Left();
-    for (forms::Control* inside : {static_cast<forms::Control*>(&imgRemoval),
-                                   static_cast<forms::Control*>(&lblWarning),
-                                   static_cast<forms::Control*>(&lblAsk)})
+    for (forms::Control* inside :
+         {static_cast<forms::Control*>(&imgRemoval), static_cast<forms::Control*>(&lblWarning),
+          static_cast<forms::Control*>(&lblAsk)})
         inside->SetLeft(inside->Left() + shift);
     shpRemoval.SetLeft(p.frameLeft);
     cmdYes.SetLeft(p.yesLeft);

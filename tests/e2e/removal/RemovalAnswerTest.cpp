@@ -25,8 +25,8 @@ class RemovalAnswersWithCompanions : public RemovalScenario {
         EXPECT_TRUE(e2e::MessageBoxesOf(Removal().Id()).empty()) << "no failure";
         EXPECT_TRUE(e2e::WaitUntil([&] { return !RegistrationLog().empty(); },
                                    "the registration program's start"));
-        EXPECT_EQ(std::to_string(SW_HIDE) + "\t" + WindowsDir() + "\\KVD2KReg.exe " +
-                      WindowsDir() + "\\inf\\MSMOUSE.inf *PNP0F13 Remove\r\n",
+        EXPECT_EQ(std::to_string(SW_HIDE) + "\t" + WindowsDir() + "\\KVD2KReg.exe " + WindowsDir() +
+                      "\\inf\\MSMOUSE.inf *PNP0F13 Remove\r\n",
                   RegistrationLog());
         EXPECT_TRUE(Removal().WaitForExit()) << "the progress window closes, the program ends";
         EXPECT_FALSE(IsWindow(progress));
@@ -117,7 +117,8 @@ TEST_F(RemovalAnswersWithCompanions, YesRemovesTheSuite) {
     EXPECT_TRUE(companions.tool->WaitForExit()) << "0x100E to the right-button tool";
     EXPECT_TRUE(companions.smi->WaitForExit()) << "0x200E to the SMI program";
     EXPECT_LE(1u, e2e::RequestCount(Sim(), IOCTL_GetToolWindow, journal));
-    EXPECT_LE(1u, e2e::RequestCount(Sim(), IOCTL_GetSmiWindow, journal)) << "the SMI stand-in asks too";
+    EXPECT_LE(1u, e2e::RequestCount(Sim(), IOCTL_GetSmiWindow, journal))
+        << "the SMI stand-in asks too";
 
     ASSERT_TRUE(e2e::WaitUntil([&] { return UninstallerRecord().count("started") > 0; },
                                "the uninstaller's start"));

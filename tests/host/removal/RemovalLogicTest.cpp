@@ -35,9 +35,8 @@ TEST(ConfirmationLayout, WidensForTheCaptionAndCentresFrameAndButtons) {
         {"long caption", 6705, 6615, 6001, 8431, 1343, 2652},
     };
     for (const LayoutCase& c : cases) {
-        const ConfirmationLayout::Placement p =
-            ConfirmationLayout::Arrange({c.windowWidth, c.innerWidth, c.captionWidth, 1215, 1215,
-                                         3900, 435, 5655});
+        const ConfirmationLayout::Placement p = ConfirmationLayout::Arrange(
+            {c.windowWidth, c.innerWidth, c.captionWidth, 1215, 1215, 3900, 435, 5655});
         EXPECT_EQ(c.expectedWidth, p.windowWidth) << c.what;
         EXPECT_EQ(c.expectedWidth - 90, p.innerWidth) << c.what;
         EXPECT_EQ(c.expectedFrameLeft, p.frameLeft) << c.what;

@@ -13,8 +13,8 @@
 namespace {
 
 void PutSetting(const std::string& name, const char* text) {
-    const std::string key = std::string(basVersion::SettingsKeyPath) + "\\" +
-                            basVersion::SettingsSubkey;
+    const std::string key =
+        std::string(basVersion::SettingsKeyPath) + "\\" + basVersion::SettingsSubkey;
     HKEY handle = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, key.c_str(), &handle));
     if (text)
@@ -29,9 +29,12 @@ class ConfirmationWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         const std::pair<const char*, const char*> identity[] = {
-            {"VenderName", "Orvalith"},       {"VenderStyle", ""},
-            {"InstallPath", "C:\\windows"},   {"WindowsPath", "C:\\windows"},
-            {"SystemPath", "C:\\windows\\system32"}, {"HardwareID", basVersion::HardwareId}};
+            {"VenderName", "Orvalith"},
+            {"VenderStyle", ""},
+            {"InstallPath", "C:\\windows"},
+            {"WindowsPath", "C:\\windows"},
+            {"SystemPath", "C:\\windows\\system32"},
+            {"HardwareID", basVersion::HardwareId}};
         for (const auto& [name, text] : identity)
             PutSetting(name, text);
     }

@@ -62,7 +62,9 @@ TEST_F(UninstallerWait, EveryResultOfTheWaitCall) {
         {"finished in the tenth second", then(nineTimeouts, WAIT_OBJECT_0), true, nullptr},
         {"ten seconds", then(nineTimeouts, WAIT_TIMEOUT), false,
          "Fail to remove files! (WAIT_TIMEOUT)"},
-        {"failed", {WAIT_TIMEOUT, WAIT_TIMEOUT, WAIT_FAILED}, false,
+        {"failed",
+         {WAIT_TIMEOUT, WAIT_TIMEOUT, WAIT_FAILED},
+         false,
          "Fail to remove files! (WAIT_FAILED)"},
         {"abandoned", {WAIT_ABANDONED}, false, "Fail to remove files! (WAIT_ABANDONED)"},
     };
@@ -110,8 +112,8 @@ TEST_F(UninstallerWait, TheRealWaitHandlesEventsAndSleeps) {
     windowClass.lpfnWndProc = CountingProc;
     windowClass.lpszClassName = "RemovalWaitProbe";
     RegisterClassA(&windowClass);
-    HWND probe = CreateWindowA("RemovalWaitProbe", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                               nullptr);
+    HWND probe =
+        CreateWindowA("RemovalWaitProbe", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, probe);
     int handled = 0;
     SetWindowLongPtrA(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&handled));
