@@ -118,12 +118,18 @@ void frmMain::Arrange() {
     Line(p.highlight.x1, p.highlight.y1, p.highlight.x2, p.highlight.y2, forms::kButtonHighlight);
 }
 
+// The removal handles window events while it waits: a second press of
+// either button, already queued, must not start it again or end it midway.
 void frmMain::cmdYes_Click() {
+    if (removing_)
+        return;
+    removing_ = true;
     basMain::RemoveSuite();
 }
 
 void frmMain::cmdNo_Click() {
-    Unload();
+    if (!removing_)
+        Unload();
 }
 
 void frmMain::imgIcon_DblClick() {

@@ -29,6 +29,8 @@ class frmMain : public forms::Form {
     void cmdNo_Click();
     void imgIcon_DblClick();
 
+    bool removing_ = false;
+
     bool LoadSettings();
     // Load steps 5 to 8: the width for the caption, the frame and buttons
     // centred, and the etched line above the buttons.
