@@ -1,8 +1,7 @@
 // Scenarios of the removal program: a test installation in a folder of its
-// own (the stand-in uninstaller, the files it lists, a few more), the
-// removal program and the registration program copied into a Windows
-// folder of its own, the removal program started from there, as the user
-// starts it.
+// own (the stand-in uninstaller and the files it lists), the removal and
+// registration programs in a Windows folder of their own, the removal
+// program started from there as the user starts it.
 #pragma once
 
 #include <map>
@@ -18,43 +17,27 @@ class RemovalScenario : public e2e::Scenario {
     void SetUp() override;
     void TearDown() override;
 
-    // The stand-in uninstaller in the install folder, with its list of the
-    // installation's files (which are created too), working `seconds`.
+    // The uninstaller, working `seconds`, and the files it is to remove.
     void InstallUninstaller(const char* seconds);
-    // The listed files still in the install folder.
-    std::vector<std::string> InstalledFilesLeft() const;
-
-    // Starts the removal program from the Windows folder and waits for its
-    // confirmation window; 0 and a test failure when it does not come.
+    size_t InstalledFilesLeft() const;
+    // The confirmation window, shown; 0 and a test failure when it is not.
     HWND StartRemoval();
-    e2e::Program& Removal() { return *removal_; }
-    // Clicks cmdYes or cmdNo of the confirmation window.
     void Press(const char* button);
 
-    // The uninstaller's record: "command", "started", "ended"; empty when
-    // it did not run.
+    // What the uninstaller recorded ("command", "started", "ended").
     std::map<std::string, std::string> UninstallerRecord() const;
-    // What the registration program in the Windows folder recorded of its
-    // starts: a line "<show command>\t<command line>" for each.
+    // What the registration program recorded: "<show>\t<command line>" lines.
     std::string RegistrationLog() const;
     // The files scheduled for deletion at restart, in order.
     static std::vector<std::string> PendingDeletions();
-    static void ClearPendingDeletions();
 
-    const std::string& WindowsDir() const { return windowsDir_; }
-    const std::string& InstallDir() const { return installDir_; }
-
-  private:
-    std::string baseDir_;
-    std::string windowsDir_;
-    std::string installDir_;
-    std::string recordPath_;
-    e2e::Program* removal_ = nullptr;
-    HWND confirmation_ = nullptr;
+    e2e::Program* removal = nullptr;
+    HWND confirmation = nullptr;
+    std::string windowsDir;
+    std::string installDir;
 };
 
-bool FileThere(const std::string& path);
-// A tick count from the uninstaller's record.
 DWORD Tick(const std::string& text);
+bool FileThere(const std::string& path);
 
 } // namespace rmtest
