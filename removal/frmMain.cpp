@@ -7,15 +7,14 @@
 #include "PanelIcon.h"
 #include "RemovalPictures.h"
 #include "RemovalTexts.h"
-#include "SharedRoutines.h"
 #include "basLOGO.h"
 #include "basMain.h"
 #include "basOEM.h"
 #include "basVersion.h"
 #include "forms/MsgBox.h"
-#include "frmMessage.h"
 #include "forms/Runtime.h"
 #include "frmAbout.h"
+#include "frmMessage.h"
 
 namespace {
 
