@@ -44,8 +44,7 @@ void FinishSerial() {
 }
 
 void FinishPs2() {
-    if (!DetectPs2HardwareId())
-        basOEM::HardwareID = basVersion::HardwareId;
+    ChoosePs2HardwareId();
     if (!basOEM::SaveHardwareId())
         ShowMessage("Fail to Set Hardware ID!");
     basINIfile::ApplySetupOem();
@@ -94,6 +93,11 @@ bool DetectPs2HardwareId() {
     }
     basRegistry::CloseKey(key);
     return basOEM::HardwareID != Ps2Detection::NoneDetected;
+}
+
+void ChoosePs2HardwareId() {
+    if (!DetectPs2HardwareId())
+        basOEM::HardwareID = basVersion::HardwareId;
 }
 
 int Main() {

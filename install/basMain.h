@@ -11,5 +11,7 @@ int Main();
 // Sets basOEM::HardwareID to the PS/2 pointing device found in the i8042prt
 // port enumeration, or to "*PNPnone"; true when one was found.
 bool DetectPs2HardwareId();
+// The detected device, or the build's hardware id when none was found.
+void ChoosePs2HardwareId();
 
 } // namespace basMain

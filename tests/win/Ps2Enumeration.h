@@ -1,6 +1,6 @@
 // The system's PS/2 port enumeration (HKEY_LOCAL_MACHINE
-// System\CurrentControlSet\Services\i8042prt\Enum) as a test lays it out.
-// Whatever the test made is removed again when the object goes.
+// System\CurrentControlSet\Services\i8042prt\Enum) as a test lays it out;
+// the port service key is removed again when the object goes.
 #pragma once
 
 #include <windows.h>
@@ -13,15 +13,15 @@ namespace wintest {
 
 class Ps2Enumeration {
   public:
-    // Removes an enumeration left behind; a test failure when the prefix has
-    // a port service key of its own, which a test must not touch.
+    // A test failure when the prefix has a port service key of its own.
     Ps2Enumeration();
     ~Ps2Enumeration();
     Ps2Enumeration(const Ps2Enumeration&) = delete;
     Ps2Enumeration& operator=(const Ps2Enumeration&) = delete;
 
-    // Creates the key with the value COUNT (when given) and the entries as
-    // the REG_SZ values "0", "1", ...; an empty entry is left out.
+    // Replaces the enumeration by one with the value COUNT (when given) and
+    // the entries as the REG_SZ values "0", "1", ...; an empty entry is left
+    // out. Without entries and count the key is absent.
     void Create(const std::vector<std::string>& entries, std::optional<DWORD> count);
 };
 

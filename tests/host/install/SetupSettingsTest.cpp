@@ -37,35 +37,13 @@ TEST(SetupSettings, AValueOutsideItsInclusiveRangeOrMissingIsNotStored) {
         {"5000", 200, 5000, 5000},
         {"5001", 200, 5000, AboveRange},
         {"5000.5", 200, 5000, 5000}, // halves to even: 5000
-        {"5001.5", 200, 5000, AboveRange},
-        {"2.5", 1, 4, 2},
-        {"abc", 1, 4, BelowRange}, // reads as 0
+        {"abc", 1, 4, BelowRange},   // reads as 0
         {"abc", 0, 1, 0},
-        {"-1", 0, 1, BelowRange},
-        {"99999999999999999999", 0, 64, AboveRange},
         {"-99999999999999999999", 0, 64, BelowRange},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, BoundedValue(c.text, c.minimum, c.maximum))
             << '"' << c.text << "\" in " << c.minimum << ".." << c.maximum;
-}
-
-TEST(SetupSettings, TheRangesFollowTheFileFormat) {
-    const std::string keys[] = {
-        "CalibrationMode",     "VirtualButton",        "RightButtonFunction",
-        "RightButtonAutoMode", "RightButtonAutoSTime", "RightButtonAutoETime",
-        "RightButtonAutoBeep", "FeedbackSound",        "FeedbackTone",
-        "FeedbackDuration",    "MouseBypass",          "MouseHSpeed",
-        "MouseVSpeed",         "MouseAcceleration",    "DoubleClickSpeed",
-        "DoubleClickWidth",    "DoubleClickHeight",    "PanelDirection"};
-    const int32_t bounds[][2] = {{0, 1},  {1, 4}, {0, 1},      {0, 1},   {0, 9},  {0, 9},
-                                 {0, 1},  {1, 4}, {200, 5000}, {10, 50}, {0, 1},  {1, 20},
-                                 {1, 20}, {1, 4}, {100, 900},  {0, 64},  {0, 64}, {0, 7}};
-    for (int i = 0; i < SettingCount; i++) {
-        EXPECT_EQ(keys[i], Ranges[i].key) << i;
-        EXPECT_EQ(bounds[i][0], Ranges[i].minimum) << keys[i];
-        EXPECT_EQ(bounds[i][1], Ranges[i].maximum) << keys[i];
-    }
 }
 
 // Values for Ranges: every key valid.
