@@ -87,9 +87,7 @@ class frmMain : public forms::Form {
     void LendHeadToAbout();
 
     // Start-up steps; those returning false have ended the program.
-    bool EndIfAnotherCopyRuns();
     void LayOutBuild();
-    bool LoadSettings();
     void ApplySupportFiles();
     bool OpenController();
     void FillSummaries();

@@ -26,8 +26,9 @@ constexpr const char* HeightValue = "DoubleClickHeight";
 constexpr const char* ControllerNotFoundText = "TouchScreen Controller Not Found!";
 constexpr const char* ToolStartFailureText = "Fail to initialize Right Button Function!";
 constexpr int32_t NoWindow = -1;
-// How long the logon run leaves its window up.
-constexpr int LogonPauseSeconds = 1;
+// The logon run lasts about a second from the process start; its window
+// stays up for whatever is left of that second once the work is done.
+constexpr unsigned long LogonRunMs = 1000;
 
 void ShowError(const std::string& text) {
     BasGlobal::ShowErrorBox(text, basVersion::StartupAgentTitle);
@@ -49,6 +50,24 @@ void LookAfterRightButtonTool() {
         ShowError(ToolStartFailureText);
     if (StartupRules::HideRunningTool(BasGlobal::Device, toolWasRunning))
         basPostMesg::HideToolWindow();
+}
+
+// Process age by the system clock, bounded to 0..LogonRunMs, so that a clock
+// set back or forward meanwhile can neither stretch nor skip more than the
+// designed second.
+unsigned long MillisecondsSinceProcessStart() {
+    FILETIME created, exited, kernel, user, now;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return 0;
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    const unsigned long long start = ticks(created), end = ticks(now);
+    if (end <= start)
+        return 0;
+    const unsigned long long age = (end - start) / 10000; // 100-ns units
+    return age < LogonRunMs ? static_cast<unsigned long>(age) : LogonRunMs;
 }
 
 } // namespace
@@ -140,7 +159,7 @@ void LogonRun() {
         GiveScreenSize();
     LookAfterRightButtonTool();
     BasGlobal::CloseDevice();
-    BasGlobal::PauseSeconds(LogonPauseSeconds);
+    forms::PauseMilliseconds(LogonRunMs - MillisecondsSinceProcessStart());
 }
 
 } // namespace BasMain

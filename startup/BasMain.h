@@ -28,7 +28,8 @@ void ApplyDoubleClick();
 StartupRules::DoubleClick SystemDoubleClick();
 
 // After the window has loaded without the switch: the values to Windows,
-// the companion programs, the screen size, then a short pause.
+// the companion programs, the screen size; it ends about a second after
+// the process started.
 void LogonRun();
 
 } // namespace BasMain

@@ -20,25 +20,10 @@ const COLORREF GlowColor = RGB(255, 255, 224);
 const COLORREF DarkColor = RGB(128, 128, 128);
 const COLORREF BaseColor = RGB(192, 192, 192);
 
-void Fill(HDC dc, const RECT& box, COLORREF fill, COLORREF outline, bool round) {
-    HPEN pen = CreatePen(PS_SOLID, 1, outline);
-    HBRUSH brush = CreateSolidBrush(fill);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    if (round)
-        Ellipse(dc, box.left, box.top, box.right, box.bottom);
-    else
-        Rectangle(dc, box.left, box.top, box.right, box.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
-}
-
 void DrawMask(HDC dc) {
-    Fill(dc, Bulb, Outline, Outline, true);
-    Fill(dc, Base, Outline, Outline, false);
-    Fill(dc, Tip, Outline, Outline, false);
+    forms::DrawEllipse(dc, Bulb, Outline, Outline);
+    forms::DrawBox(dc, Base, Outline, Outline);
+    forms::DrawBox(dc, Tip, Outline, Outline);
 }
 
 } // namespace
@@ -47,11 +32,11 @@ HICON Create(bool lit) {
     return forms::CreateDrawnIcon(
         IconSize,
         [lit](HDC dc) {
-            Fill(dc, Bulb, lit ? LitColor : DarkColor, Outline, true);
+            forms::DrawEllipse(dc, Bulb, lit ? LitColor : DarkColor, Outline);
             if (lit)
-                Fill(dc, Glow, GlowColor, GlowColor, true);
-            Fill(dc, Base, BaseColor, Outline, false);
-            Fill(dc, Tip, Outline, Outline, false);
+                forms::DrawEllipse(dc, Glow, GlowColor, GlowColor);
+            forms::DrawBox(dc, Base, BaseColor, Outline);
+            forms::DrawBox(dc, Tip, Outline, Outline);
         },
         DrawMask);
 }

@@ -9,8 +9,6 @@
 #include "PanelIcon.h"
 #include "SharedRoutines.h"
 #include "basLOGO.h"
-#include "basOEM.h"
-#include "basPostMesg.h"
 #include "basVersion.h"
 #include "forms/Runtime.h"
 #include "frmAbout.h"
@@ -176,7 +174,8 @@ void frmMain::WireEvents() {
 void frmMain::Form_Load() {
     SetCaption(basVersion::StartupAgentTitle);
     chrome.lblSystem.SetCaption(chrome.lblSystem.Caption() + basVersion::VersionText);
-    if (!EndIfAnotherCopyRuns() || !LoadIdentity())
+    if (!BasGlobal::EndIfAnotherCopyRuns(*this, basVersion::StartupAgentFile) ||
+        !BasGlobal::LoadIdentityOrEnd(*this))
         return;
     BasMain::LoadDoubleClick();
     WindowHead::FitWindow(*this, InnerHeight);
@@ -192,29 +191,6 @@ void frmMain::Form_Load() {
     BasGlobal::CenterForm(*this);
     BasGlobal::CenterIcon(chrome.picIcon, chrome.imgIcon);
     forms::SetScreenMousePointer(forms::MousePointer::Default);
-}
-
-bool frmMain::EndIfAnotherCopyRuns() {
-    // Asked once per process: the answer holds the first copy's claim.
-    static const bool anotherCopyRuns = basPostMesg::AnotherCopyRuns(basVersion::StartupAgentFile);
-    if (!anotherCopyRuns)
-        return true;
-    basPostMesg::ActivateRunningCopy(hWnd(), Caption());
-    forms::EndProgram();
-    return false;
-}
-
-bool frmMain::LoadIdentity() {
-    bool loaded;
-    {
-        Hourglass busy;
-        loaded = basOEM::OpenSuiteKey();
-    }
-    if (loaded)
-        return true;
-    BasGlobal::ShowErrorBox(basOEM::LoadFailureText, Caption());
-    forms::EndProgram();
-    return false;
 }
 
 void frmMain::PrepareSettings() {

@@ -72,8 +72,6 @@ class frmMain : public forms::Form {
     void DesignButtons();
     void WireEvents();
 
-    bool EndIfAnotherCopyRuns();
-    bool LoadIdentity();
     void PrepareSettings();
     void ShowSystemValues();
     void UpdateApply();

@@ -20,7 +20,7 @@ TEST_F(LogonRun, AppliesTheStoredValuesAndStartsBothCompanions) {
 
     e2e::Program& agent = StartAgent();
     HWND window = e2e::WaitForForm(agent.Id(), "frmMain");
-    ASSERT_TRUE(window);
+    ASSERT_TRUE(window && e2e::WaitForVisible(window, true)) << "shown once loaded";
     HWND settings = e2e::FindControl(window, "Frame1");
     EXPECT_TRUE(settings && !IsWindowVisible(settings)) << "only the head shows";
     ExpectLogonRunEnds(agent);

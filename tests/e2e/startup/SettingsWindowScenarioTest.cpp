@@ -8,19 +8,30 @@ namespace {
 
 using SettingsWindow = StartupScenario;
 
-TEST_F(SettingsWindow, TheSwitchInAnyCaseOpensItAndCancelChangesNothing) {
+TEST_F(SettingsWindow, TheSwitchInAnyCaseOpensItAndCancelOrTheCloseBoxChangeNothing) {
     const uint32_t journalStart = Sim().JournalTotal();
-    e2e::Program& agent = StartAgent("/sdc");
-    HWND window = e2e::WaitForForm(agent.Id(), "frmMain");
-    ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
-    HWND settings = e2e::WaitForControl(window, "Frame1");
-    EXPECT_TRUE(settings && IsWindowVisible(settings));
-    EXPECT_FALSE(e2e::PollUntil([&] { return !agent.IsRunning(); }, 1500))
-        << "the window waits for the user";
+    for (bool byCloseBox : {false, true}) {
+        SCOPED_TRACE(byCloseBox ? "close box" : "Cancel");
+        e2e::Program& agent = StartAgent(byCloseBox ? "/Sdc" : "/sdc");
+        HWND window = e2e::WaitForForm(agent.Id(), "frmMain");
+        ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
+        HWND settings = e2e::WaitForControl(window, "Frame1");
+        EXPECT_TRUE(settings && IsWindowVisible(settings));
+        if (!byCloseBox) {
+            EXPECT_FALSE(e2e::PollUntil([&] { return !agent.IsRunning(); }, 1500))
+                << "the window waits for the user";
+        }
+        // Moved, so that applying would show.
+        HWND bar = e2e::FindControl(window, "hscTT");
+        PostMessageA(GetParent(bar), WM_HSCROLL, SB_PAGERIGHT, reinterpret_cast<LPARAM>(bar));
 
-    e2e::ClickButton(e2e::FindControl(window, "cmdCandel"));
-    ASSERT_TRUE(agent.WaitForExit());
-    EXPECT_EQ("1", MouseValue("DoubleClickSpeed"));
+        if (byCloseBox)
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        else
+            e2e::ClickButton(e2e::FindControl(window, "cmdCandel"));
+        ASSERT_TRUE(agent.WaitForExit());
+        EXPECT_EQ("1", MouseValue("DoubleClickSpeed"));
+    }
     EXPECT_EQ(journalStart, Sim().JournalTotal()) << "the settings window leaves the driver alone";
 }
 
