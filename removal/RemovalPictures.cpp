@@ -17,26 +17,17 @@ const RECT Ribs[] = {{11, 12, 12, 28}, {16, 12, 17, 28}, {21, 12, 22, 28}};
 const COLORREF Metal = RGB(192, 192, 192);
 const COLORREF Edge = RGB(0, 0, 0);
 
-// Filled parts with a one-pixel edge, later ones over earlier ones.
-void Fill(HDC dc, std::initializer_list<RECT> parts, COLORREF inside, COLORREF edge) {
-    HBRUSH insideBrush = CreateSolidBrush(inside);
-    HBRUSH edgeBrush = CreateSolidBrush(edge);
-    for (const RECT& part : parts) {
-        FillRect(dc, &part, insideBrush);
-        FrameRect(dc, &part, edgeBrush);
-    }
-    DeleteObject(edgeBrush);
-    DeleteObject(insideBrush);
-}
-
 void DrawBin(HDC dc) {
-    Fill(dc, {Handle, Body, Lid}, Metal, Edge);
-    Fill(dc, {Ribs[0], Ribs[1], Ribs[2]}, Edge, Edge);
+    for (const RECT& part : {Handle, Body, Lid})
+        forms::DrawBox(dc, part, Metal, Edge);
+    for (const RECT& rib : Ribs)
+        forms::DrawBox(dc, rib, Edge, Edge);
 }
 
 // Black marks the opaque part.
 void MaskBin(HDC dc) {
-    Fill(dc, {Handle, Body, Lid}, Edge, Edge);
+    for (const RECT& part : {Handle, Body, Lid})
+        forms::DrawBox(dc, part, Edge, Edge);
 }
 
 } // namespace
