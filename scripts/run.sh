@@ -7,8 +7,9 @@
 # simulator beside it (the mouse is the finger). Without one,
 # both builds run on a virtual display and a screenshot of each main window
 # is written to build/windows/screenshots/controlpanel-C.png and -P.png,
-# with one of each settings page and of the startup agent's double-click
-# settings window (startup-C.png, -P.png) beside them.
+# with one of each settings page, of the startup agent's double-click
+# settings window (startup-C.png, -P.png) and of the removal program's
+# confirmation (removal-C.png, -P.png) beside them.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -102,6 +103,7 @@ if [ -n "${TS_RUN_ON_XVFB:-}" ]; then
         screenshot_of "$l" "$shots/virtualbutton-$l.png" "click frmMain cmdVirtualButton"
         screenshot_of "$l" "$shots/feedbacksound-$l.png" "click frmMain cmdFeedbackSound"
         shot_program=KVD2K${l}ao.exe shot_arguments=/SDC screenshot_of "$l" "$shots/startup-$l.png"
+        shot_program=KVD2K${l}de.exe screenshot_of "$l" "$shots/removal-$l.png"
     done
     # The serial build opens the mouse speed page by Ctrl+K and alone has the
     # serial port windows.
