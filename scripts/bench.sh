@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 FIGURES=(startup_control_panel startup_right_button cpu_armed_tool
-         cpu_waiting_calibration driver_request size)
+         cpu_waiting_calibration driver_request size logon_run)
 
 letter=C
 if [ "${1:-}" = "--ps2" ]; then
@@ -40,6 +40,18 @@ figure_cpu_armed_tool() { bench armed-tool 3; }
 figure_cpu_waiting_calibration() { bench waiting-calibration 3; }
 figure_driver_request() { bench request 20000; }
 
+# From the process start to the exit of the startup agent run without
+# arguments, as at logon; it is designed to last about one second.
+figure_logon_run() {
+    local out
+    bench prepare
+    out=$(mktemp)
+    wine "$build/tools/RunTimer.exe" 9 "$(winepath -w "$TS_DELIVER_DIR/KVD2K${letter}ao.exe")" \
+        </dev/null >"$out" 2>&1 || true
+    echo "logon run KVD2K${letter}ao.exe: $(tail -1 "$out"); the designed run 1000 ms"
+    rm -f "$out"
+}
+
 figure_size() {
     local bare program
     bare=$(stat -c %s "$build/tools/BareWindow.exe")
@@ -54,7 +66,8 @@ figure_size() {
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)" --target \
-    "cp_$letter" "rb_$letter" "Bench_$letter" BareWindow PrefixKeeper drivers >/dev/null
+    "cp_$letter" "rb_$letter" "ao_$letter" "Bench_$letter" BareWindow RunTimer PrefixKeeper \
+    drivers >/dev/null
 tools/setup-prefix.sh "$WINEPREFIX" "$build" >/dev/null
 
 for figure in "${@:-${FIGURES[@]}}"; do

@@ -1,6 +1,6 @@
 // Measures one figure of the benchmark, named on the command line:
 //   Bench_C.exe startup <file> [runs] | armed-tool [seconds]
-//             | waiting-calibration [seconds] | request [rounds]
+//             | waiting-calibration [seconds] | request [rounds] | prepare
 // A new figure is one more function in BenchFigures and one line below.
 #include <cstdio>
 #include <cstdlib>
@@ -26,7 +26,9 @@ int main(int argc, char** argv) {
         return bench::WaitingCalibrationCpu(Number(argc, argv, 2, 3));
     if (strcmp(figure, "request") == 0)
         return bench::DriverRequest(Number(argc, argv, 2, 20000));
+    if (strcmp(figure, "prepare") == 0)
+        return bench::PrepareForRun();
     fprintf(stderr, "usage: Bench startup <file> [runs] | armed-tool [seconds] |"
-                    " waiting-calibration [seconds] | request [rounds]\n");
+                    " waiting-calibration [seconds] | request [rounds] | prepare\n");
     return 2;
 }

@@ -265,4 +265,11 @@ int DriverRequest(int rounds) {
     return 0;
 }
 
+int PrepareForRun() {
+    sim::Client sim;
+    PrepareController(sim);
+    e2e::PrepareSettingsKey();
+    return 0;
+}
+
 } // namespace bench

@@ -15,5 +15,8 @@ int ArmedToolCpu(int seconds);
 int WaitingCalibrationCpu(int seconds);
 // Time per driver request against a plain round trip to the Wine server.
 int DriverRequest(int rounds);
+// Readies the controller and the settings key, for a figure timed from outside
+// the prefix's measuring program (the startup agent's logon run).
+int PrepareForRun();
 
 } // namespace bench
