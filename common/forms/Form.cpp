@@ -130,9 +130,7 @@ bool Form::Load() {
         loading_ = false;
         return false;
     }
-    for (Control* control : controls_)
-        control->CreateWindowNow();
-    ArrangeZOrder();
+    CreateControlWindows();
     LayoutAlignedBoxes();
     loaded_ = true;
     loading_ = false;
@@ -265,31 +263,18 @@ void Form::FireActivate() {
 
 // ---- layout of the controls ----
 
-void Form::ArrangeZOrder() {
-    // Per container: windowed controls on top in creation order (which makes
-    // it the tab order), then windowless ones, later ones above earlier.
-    std::vector<HWND> parents;
+void Form::CreateControlWindows() {
+    // A new child window goes below its siblings, so creating them in stacking
+    // order stacks them without moving any: per container, windowed controls
+    // on top in declaration order (which makes it the tab order), then
+    // windowless ones, later ones above earlier. Containers are windowed, so
+    // each exists before what it holds.
     for (Control* control : controls_)
-        if (control->hwnd_) {
-            HWND parent = GetParent(control->hwnd_);
-            if (std::find(parents.begin(), parents.end(), parent) == parents.end())
-                parents.push_back(parent);
-        }
-    for (HWND parent : parents) {
-        std::vector<HWND> order;
-        for (Control* control : controls_)
-            if (control->hwnd_ && GetParent(control->hwnd_) == parent && !control->IsWindowless())
-                order.push_back(control->hwnd_);
-        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
-            if ((*it)->hwnd_ && GetParent((*it)->hwnd_) == parent && (*it)->IsWindowless())
-                order.push_back((*it)->hwnd_);
-        HWND after = HWND_TOP;
-        for (HWND window : order) {
-            SetWindowPos(window, after, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-            after = window;
-        }
-    }
+        if (!control->IsWindowless())
+            control->CreateWindowNow();
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if ((*it)->IsWindowless())
+            (*it)->CreateWindowNow();
 }
 
 void Form::LayoutAlignedBoxes() {

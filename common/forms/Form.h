@@ -147,7 +147,7 @@ class Form : public DrawingSurface {
     void Register(Control* control);
     void Unregister(Control* control);
     bool CreateFormWindow();
-    void ArrangeZOrder();
+    void CreateControlWindows();
     void LayoutAlignedBoxes();
     // Destroys the window without unload events.
     void DestroyForm();

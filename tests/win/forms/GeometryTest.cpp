@@ -138,6 +138,36 @@ TEST(CenterIcon, FormWithoutTheControlsIsLeftAlone) {
     EXPECT_TRUE(bare.IsLoaded());
 }
 
+class StackForm : public forms::Form {
+  public:
+    StackForm() : Form("frmStack") {}
+    forms::CommandButton cmdFirst{*this, "cmdFirst"};
+    forms::Label lblFirst{*this, "lblFirst"};
+    forms::Shape shpFirst{*this, "shpFirst"};
+    forms::CommandButton cmdSecond{*this, "cmdSecond"};
+    forms::Label lblSecond{*this, "lblSecond"};
+};
+
+// Windowed controls on top in declaration order (the tab order), then the
+// windowless ones, later above earlier; the same again after a reload.
+TEST(Stacking, WindowedInDeclarationOrderThenWindowlessLaterAbove) {
+    StackForm form;
+    const auto names = [&form] {
+        std::string order;
+        for (HWND child = GetWindow(form.hWnd(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            order += formstest::NameProperty(child) + " ";
+        return order;
+    };
+    const std::string expected = "cmdFirst cmdSecond lblSecond shpFirst lblFirst ";
+    form.Show();
+    EXPECT_EQ(names(), expected);
+    form.Unload();
+    form.Show();
+    EXPECT_EQ(names(), expected);
+    form.Unload();
+}
+
 class DockForm : public forms::Form {
   public:
     DockForm() : Form("frmDock") {
