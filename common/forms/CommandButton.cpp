@@ -10,7 +10,8 @@ HWND CommandButton::CreateNativeWindow(HWND parent, const RECT& pixels, DWORD st
 }
 
 void CommandButton::AfterCreate() {
-    ApplyPicture();
+    if (props_.picture) // a new button shows its caption already
+        ApplyPicture();
 }
 
 void CommandButton::SetCaption(const std::string& caption) {

@@ -73,7 +73,10 @@ void Control::CreateWindowNow() {
         return;
     hwnd_ = window;
     AttachWindowName(window, FullName());
-    FontChanged();
+    // The form is not shown yet and paints every window when it is: the font
+    // goes in without a redraw.
+    if (systemProc_)
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(common_.font)), FALSE);
     AfterCreate();
 }
 
@@ -383,7 +386,8 @@ void Control::PaintUnderneath(HDC dc) {
 }
 
 void Control::InvalidateVisual() {
-    if (!hwnd_)
+    // A hidden form is painted whole when it is shown.
+    if (!hwnd_ || !form_.Visible())
         return;
     if (IsWindowless()) {
         const RECT area = PixelRectInParent();

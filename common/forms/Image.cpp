@@ -27,8 +27,10 @@ void Image::SetStretch(bool stretch) {
 void Image::FitToPicture() {
     if (props_.stretch || !props_.picture)
         return;
-    Move(Left(), Top(), Parent().FromPixelsX(props_.picture->Width()),
-         Parent().FromPixelsY(props_.picture->Height()));
+    const int width = Parent().FromPixelsX(props_.picture->Width());
+    const int height = Parent().FromPixelsY(props_.picture->Height());
+    if (width != Width() || height != Height())
+        Move(Left(), Top(), width, height);
 }
 
 void Image::PaintContent(HDC dc) {
