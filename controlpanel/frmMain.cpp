@@ -112,6 +112,9 @@ frmMain::frmMain() : Form("frmMain") {
     DesignHead();
     DesignRows();
     DesignHiddenControls();
+    // The build's rows are set before any window exists, so that the windows
+    // are made in place.
+    LayOutBuild();
     WireEvents();
     LendHeadToAbout();
 }
@@ -225,7 +228,6 @@ void frmMain::Form_Load() {
     lblSystem.SetCaption(lblSystem.Caption() + basVersion::VersionText);
     if (!BasGlobal::EndIfAnotherCopyRuns(*this, basVersion::ControlPanelFile))
         return;
-    LayOutBuild();
     if (!basVersion::IsPs2Build)
         SetKeyPreview(true); // Ctrl+K must reach the window whichever control has the focus
     if (!BasGlobal::LoadIdentityOrEnd(*this))

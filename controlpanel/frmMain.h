@@ -83,11 +83,11 @@ class frmMain : public forms::Form {
     void DesignHead();
     void DesignRows();
     void DesignHiddenControls();
+    void LayOutBuild();
     void WireEvents();
     void LendHeadToAbout();
 
     // Start-up steps; those returning false have ended the program.
-    void LayOutBuild();
     void ApplySupportFiles();
     bool OpenController();
     void FillSummaries();
