@@ -8,10 +8,7 @@ namespace forms {
 namespace {
 
 int ScreenDpiY() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    return GetDeviceCaps(MeasuringDC(), LOGPIXELSY);
 }
 
 HFONT GuiFont() {
@@ -19,6 +16,11 @@ HFONT GuiFont() {
 }
 
 } // namespace
+
+HDC MeasuringDC() {
+    static const HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
 
 FontInfo FontInfo::Default() {
     static const FontInfo info = [] {

@@ -23,4 +23,9 @@ struct FontInfo {
 // life of the process, so callers never delete it.
 HFONT FontHandle(const FontInfo& info);
 
+// A memory DC compatible with the screen, kept for the life of the process, to
+// measure text on without fetching the screen's DC each time. Callers select
+// their font and put the previous one back.
+HDC MeasuringDC();
+
 } // namespace forms

@@ -452,7 +452,7 @@ SIZE Form::InnerPixels() const {
 }
 
 int Form::TextWidth(const std::string& text) const {
-    HDC dc = GetDC(nullptr);
+    HDC dc = MeasuringDC();
     HGDIOBJ old = SelectObject(dc, FontHandle(props_.font));
     int widest = 0;
     size_t begin = 0;
@@ -468,17 +468,15 @@ int Form::TextWidth(const std::string& text) const {
             ++begin;
     }
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     return FromPixelsX(widest);
 }
 
 int Form::TextHeight(const std::string& text) const {
-    HDC dc = GetDC(nullptr);
+    HDC dc = MeasuringDC();
     HGDIOBJ old = SelectObject(dc, FontHandle(props_.font));
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     int lines = 1;
     for (size_t i = 0; i < text.size(); ++i)
         if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))

@@ -90,7 +90,7 @@ void Label::FitToText() {
     if (!props_.autoSize)
         return;
     const int border = BorderPixels();
-    HDC dc = GetDC(nullptr);
+    HDC dc = MeasuringDC();
     HGDIOBJ old = SelectObject(dc, FontHandle(common_.font));
     RECT area{0, 0, 0, 0};
     if (props_.wordWrap)
@@ -99,7 +99,6 @@ void Label::FitToText() {
     const std::string text = props_.caption.empty() ? " " : props_.caption;
     DrawTextA(dc, text.c_str(), -1, &area, TextFormat() | DT_CALCRECT);
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
     const int width =
         props_.wordWrap ? Width() : Parent().FromPixelsX(area.right - area.left + 2 * border);
     const int height = Parent().FromPixelsY(area.bottom - area.top + 2 * border);
