@@ -484,8 +484,11 @@ void Control::ApplyGeometry() {
 
 void Control::SetVisible(bool visible) {
     common_.visible = visible;
-    if (!hwnd_)
+    if (!hwnd_) {
+        if (visible && form_.IsLoaded())
+            form_.CreateShownWindow(this); // hidden until now, so never made
         return;
+    }
     const bool hadFocus = HasFocusWithin(hwnd_);
     ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
     if (!visible && hadFocus)
