@@ -65,17 +65,25 @@ bool StartSmi() {
     return StartCompanion(basVersion::SmiProgramFile, SW_SHOWNORMAL);
 }
 
+// Copies that start together each own a hidden window with this title while
+// they check, so a shown window is the better answer; a hidden one is kept
+// for want of any.
 HWND FindInstanceWindow(HWND own, const std::string& title) {
+    HWND hidden = nullptr;
     for (HWND window = FindWindowA(nullptr, nullptr); window != nullptr;
          window = GetWindow(window, GW_HWNDNEXT)) {
         if (window == own || GetParent(window) != nullptr || BelongsTo16BitTask(window))
             continue;
         char text[TitleBufferLength] = {};
         GetWindowTextA(window, text, TitleBufferLength);
-        if (GetWindowTextLengthA(window) > 0 && title == text)
+        if (GetWindowTextLengthA(window) == 0 || title != text)
+            continue;
+        if (IsWindowVisible(window))
             return window;
+        if (hidden == nullptr)
+            hidden = window;
     }
-    return nullptr;
+    return hidden;
 }
 
 bool AnotherCopyRuns(const std::string& programFile) {

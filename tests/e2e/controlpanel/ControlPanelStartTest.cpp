@@ -2,6 +2,7 @@
 // it before its main window shows.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ControlPanelScenario.h"
 #include "basVersion.h"
@@ -64,6 +65,26 @@ TEST_F(ControlPanelStart, ASecondCopyBringsTheFirstToTheFrontAndEndsWithoutMessa
                           "the first copy's window in front"));
     EXPECT_TRUE(Panel().IsRunning()) << "the first copy goes on";
     EXPECT_TRUE(IsWindowVisible(first));
+}
+
+// Every copy that starts owns a hidden window with the same title while it
+// checks; those must not be taken for the running copy.
+TEST_F(ControlPanelStart, CopiesStartedTogetherBringTheFirstToTheFront) {
+    HWND first = StartPanel();
+    ASSERT_TRUE(first);
+    OwnWindow other("another program");
+    for (int trial = 1; trial <= 3; ++trial) {
+        SetForegroundWindow(other.get());
+        PumpUntil([&] { return GetForegroundWindow() == other.get(); }, "another window in front");
+        std::vector<e2e::Program*> copies;
+        for (int i = 0; i < 4; ++i)
+            copies.push_back(&Start(basVersion::ControlPanelFile));
+        for (e2e::Program* copy : copies)
+            EXPECT_TRUE(SecondCopyEndsQuietly(*copy)) << "trial " << trial;
+        EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; },
+                              "the first copy's window in front"))
+            << "trial " << trial;
+    }
 }
 
 TEST_F(ControlPanelStart, AForeignWindowWithTheSameTitleIsTakenForTheRunningCopy) {
