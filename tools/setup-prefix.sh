@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Prepares a Wine prefix for the suite: creates it when missing (headless
-# unless --display), installs both simulated controllers as automatic
-# services and starts them, and leaves a persistent wineserver and the keeper
-# process running for the prefix: Wine ends the services, the driver host
-# with the controllers included, when the last ordinary process exits.
+# unless --display), installs and starts both simulated controllers, and
+# leaves one persistent wineserver running for the prefix.
 #   setup-prefix.sh <prefix> <build folder> [--display]
 # The build folder holds drivers/KVD2K*.sys and tools/PrefixKeeper.exe.
 set -euo pipefail
@@ -49,7 +47,9 @@ mkdir -p "$target"
 cp "$build/drivers/KVD2KCOM.sys" "$build/drivers/KVD2KPS2.sys" "$target/"
 
 setsid -f wineserver -p </dev/null >/dev/null 2>&1
-# The keeper is the ordinary process that outlives every program of a run.
+# Wine ends the services, the driver host with the simulated controllers
+# included, when the last ordinary process of the prefix exits: the keeper
+# is an ordinary process that outlives every program of a run.
 setsid -f wine "$build/tools/PrefixKeeper.exe" </dev/null >/dev/null 2>&1
 
 for name in KVD2KCOM KVD2KPS2; do
