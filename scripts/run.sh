@@ -6,7 +6,8 @@
 # With a display (DISPLAY set) the control panel opens on it, with the touch
 # simulator beside it (the mouse is the finger). Without one,
 # both builds run on a virtual display and a screenshot of each main window
-# is written to build/windows/screenshots/controlpanel-C.png and -P.png.
+# is written to build/windows/screenshots/controlpanel-C.png and -P.png,
+# with one of each settings page beside them.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,8 +62,12 @@ screen_colours() {
     import -window root png:- 2>/dev/null | identify -format '%k' - 2>/dev/null || echo 0
 }
 
+# A screenshot of the control panel of one build, after the given input
+# steps (arguments of tools/RemoteInput, each step one word list) opened the
+# window to be shown.
 screenshot_of() {
-    local letter=$1 out=$2 program
+    local letter=$1 out=$2 program step
+    shift 2
     program=KVD2K${letter}cp.exe
     setsid -f wine explorer /desktop=ts,1024x768 "$build/deliver/$program" </dev/null >/dev/null 2>&1
     for _ in $(seq 1 80); do
@@ -70,6 +75,14 @@ screenshot_of() {
         sleep 0.25
     done
     sleep 2 # the rest of the first paint
+    for step in "$@"; do
+        # On the program's desktop, where its windows are; a step is a list
+        # of words.
+        # shellcheck disable=SC2086
+        quiet wine explorer /desktop=ts,1024x768 "$build/tools/RemoteInput.exe" $step ||
+            echo "screenshot: '$step' failed"
+        sleep 1.5
+    done
     import -window root "$out"
     quiet wine taskkill /F /IM "$program" || true
     echo "screenshot: $out"
@@ -82,7 +95,16 @@ if [ -n "${TS_RUN_ON_XVFB:-}" ]; then
     mkdir -p "$shots"
     for l in C P; do
         screenshot_of "$l" "$shots/controlpanel-$l.png"
+        screenshot_of "$l" "$shots/virtualbutton-$l.png" "click frmMain cmdVirtualButton"
+        screenshot_of "$l" "$shots/feedbacksound-$l.png" "click frmMain cmdFeedbackSound"
     done
+    # The serial build opens the mouse speed page by Ctrl+K and alone has the
+    # serial port windows.
+    screenshot_of C "$shots/mousespeed-C.png" "ctrl frmMain K"
+    screenshot_of P "$shots/mousespeed-P.png" "click frmMain cmdMouseSpeed"
+    screenshot_of C "$shots/serialport-C.png" "click frmMain cmdSerialPort"
+    screenshot_of C "$shots/comxset-C.png" "click frmMain cmdSerialPort" \
+        "click frmSerialPort cmdSetup"
     quiet wineserver -k || true
     exit 0
 fi
