@@ -39,6 +39,17 @@ bool SecondCopyEndsQuietly(e2e::Program& second) {
     return !shown && !second.IsRunning();
 }
 
+// The panel may still be activating itself when the test asks: asked again
+// until the window is in front.
+void PutInFront(HWND window) {
+    PumpUntil(
+        [&] {
+            SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        },
+        "another window in front");
+}
+
 // A top-level window of this thread, to stand in front of the panel.
 class OwnWindow {
   public:
@@ -56,8 +67,7 @@ TEST_F(ControlPanelStart, ASecondCopyBringsTheFirstToTheFrontAndEndsWithoutMessa
     HWND first = StartPanel();
     ASSERT_TRUE(first);
     OwnWindow other("another program");
-    SetForegroundWindow(other.get());
-    PumpUntil([&] { return GetForegroundWindow() == other.get(); }, "another window in front");
+    PutInFront(other.get());
 
     e2e::Program& second = Start(basVersion::ControlPanelFile);
     EXPECT_TRUE(SecondCopyEndsQuietly(second));
@@ -74,8 +84,7 @@ TEST_F(ControlPanelStart, CopiesStartedTogetherBringTheFirstToTheFront) {
     ASSERT_TRUE(first);
     OwnWindow other("another program");
     for (int trial = 1; trial <= 3; ++trial) {
-        SetForegroundWindow(other.get());
-        PumpUntil([&] { return GetForegroundWindow() == other.get(); }, "another window in front");
+        PutInFront(other.get());
         std::vector<e2e::Program*> copies;
         for (int i = 0; i < 4; ++i)
             copies.push_back(&Start(basVersion::ControlPanelFile));
