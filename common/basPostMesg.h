@@ -27,7 +27,8 @@ bool StartTool();
 bool StartSmi();
 
 // Another top-level window titled exactly `title`, not `own`, a shown one
-// before a hidden one; or 0.
+// before a hidden one; or 0. The walk over the windows starts again when a
+// window closes under it.
 HWND FindInstanceWindow(HWND own, const std::string& title);
 
 // True when a copy of the program (file name such as "KVD2KCcp.exe") already
