@@ -7,7 +7,9 @@
 # simulator beside it (the mouse is the finger). Without one,
 # both builds run on a virtual display and a screenshot of each main window
 # is written to build/windows/screenshots/controlpanel-C.png and -P.png,
-# with one of each settings page beside them.
+# with one of each settings page, of the startup agent's double-click
+# settings window (startup-C.png, -P.png) and of the removal program's
+# confirmation (removal-C.png, -P.png) beside them.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -64,12 +66,15 @@ screen_colours() {
 
 # A screenshot of the control panel of one build, after the given input
 # steps (arguments of tools/RemoteInput, each step one word list) opened the
-# window to be shown.
+# window to be shown. Another program and its arguments may be named in
+# shot_program and shot_arguments.
 screenshot_of() {
     local letter=$1 out=$2 program step
     shift 2
-    program=KVD2K${letter}cp.exe
-    setsid -f wine explorer /desktop=ts,1024x768 "$build/deliver/$program" </dev/null >/dev/null 2>&1
+    program=${shot_program:-KVD2K${letter}cp.exe}
+    # shellcheck disable=SC2086
+    setsid -f wine explorer /desktop=ts,1024x768 "$build/deliver/$program" ${shot_arguments:-} \
+        </dev/null >/dev/null 2>&1
     for _ in $(seq 1 80); do
         [ "$(screen_colours)" -gt 8 ] && break
         sleep 0.25
@@ -97,6 +102,8 @@ if [ -n "${TS_RUN_ON_XVFB:-}" ]; then
         screenshot_of "$l" "$shots/controlpanel-$l.png"
         screenshot_of "$l" "$shots/virtualbutton-$l.png" "click frmMain cmdVirtualButton"
         screenshot_of "$l" "$shots/feedbacksound-$l.png" "click frmMain cmdFeedbackSound"
+        shot_program=KVD2K${l}ao.exe shot_arguments=/SDC screenshot_of "$l" "$shots/startup-$l.png"
+        shot_program=KVD2K${l}de.exe screenshot_of "$l" "$shots/removal-$l.png"
     done
     # The serial build opens the mouse speed page by Ctrl+K and alone has the
     # serial port windows.
