@@ -366,6 +366,6 @@ void frmCalibration::SendControllerMode(int32_t mode) {
 }
 
 bool frmCalibration::ProcessEvents() {
-    forms::DoEvents();
+    forms::WaitForEvents();
     return IsLoaded();
 }

@@ -76,7 +76,7 @@ void frmMain::cmdAction_Click() {
     waiting_ = 1;
 
     do {
-        forms::DoEvents();
+        forms::WaitForEvents();
         BasGlobal::GetToolWindow();
         forms::DoEvents();
     } while (ToolWindow.Value != 0 && waiting_ == 1);
