@@ -484,11 +484,8 @@ void Control::ApplyGeometry() {
 
 void Control::SetVisible(bool visible) {
     common_.visible = visible;
-    if (!hwnd_) {
-        if (visible && form_.IsLoaded())
-            form_.CreateShownWindow(this); // hidden until now, so never made
+    if (!hwnd_)
         return;
-    }
     const bool hadFocus = HasFocusWithin(hwnd_);
     ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
     if (!visible && hadFocus)

@@ -263,12 +263,6 @@ void Form::FireActivate() {
 
 // ---- layout of the controls ----
 
-bool Form::MadeWhenShown(const Control* control) {
-    // Containers are always made: what they hold and their resize events rely
-    // on their window.
-    return !control->common_.visible && !dynamic_cast<const Container*>(control);
-}
-
 void Form::CreateControlWindows() {
     // A new child window goes below its siblings, so creating them in stacking
     // order stacks them without moving any: per container, windowed controls
@@ -276,36 +270,11 @@ void Form::CreateControlWindows() {
     // windowless ones, later ones above earlier. Containers are windowed, so
     // each exists before what it holds.
     for (Control* control : controls_)
-        if (!control->IsWindowless() && !MadeWhenShown(control))
+        if (!control->IsWindowless())
             control->CreateWindowNow();
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
-        if ((*it)->IsWindowless() && !MadeWhenShown(*it))
+        if ((*it)->IsWindowless())
             (*it)->CreateWindowNow();
-}
-
-void Form::CreateShownWindow(Control* control) {
-    control->CreateWindowNow();
-    if (control->hwnd_)
-        SetWindowPos(control->hwnd_, WindowAbove(control), 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-}
-
-HWND Form::WindowAbove(const Control* control) const {
-    const auto at = std::find(controls_.begin(), controls_.end(), control);
-    const auto isSibling = [control](const Control* other) {
-        return other != control && &other->parent_ == &control->parent_ && other->hwnd_;
-    };
-    // Windowless: below the nearest later windowless sibling.
-    if (control->IsWindowless() && at != controls_.end())
-        for (auto it = at + 1; it != controls_.end(); ++it)
-            if (isSibling(*it) && (*it)->IsWindowless())
-                return (*it)->hwnd_;
-    // Otherwise below the last windowed sibling, declared before it when windowed.
-    HWND above = HWND_TOP;
-    for (auto it = controls_.begin(); it != (control->IsWindowless() ? controls_.end() : at); ++it)
-        if (isSibling(*it) && !(*it)->IsWindowless())
-            above = (*it)->hwnd_;
-    return above;
 }
 
 void Form::LayoutAlignedBoxes() {

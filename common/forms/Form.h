@@ -145,11 +145,7 @@ class Form : public DrawingSurface {
     void Register(Control* control);
     void Unregister(Control* control);
     bool CreateFormWindow();
-    // A control hidden when the form loads gets its window when first shown.
-    static bool MadeWhenShown(const Control* control);
     void CreateControlWindows();
-    void CreateShownWindow(Control* control);
-    HWND WindowAbove(const Control* control) const;
     void LayoutAlignedBoxes();
     // Destroys the window without unload events.
     void DestroyForm();
