@@ -1,0 +1,135 @@
+// The control panel's windows and the boxes a user meets with it.
+#include <gtest/gtest.h>
+
+#include "GalleryShot.h"
+#include "WinTestSupport.h"
+#include "basVersion.h"
+
+namespace gallery {
+namespace {
+
+class ControlPanel : public Gallery {
+  protected:
+    HWND StartPanel() { return StartForm(basVersion::ControlPanelFile, "frmMain"); }
+};
+
+// Corners of the screen, touched and lifted in turn: a whole calibration run.
+sim::Samples Corners() {
+    using sim::TouchAndLift;
+    using sim::operator+;
+    return sim::NoTouchAtStart() + TouchAndLift(100, 80) + TouchAndLift(900, 80) +
+           TouchAndLift(900, 700) + TouchAndLift(100, 700);
+}
+
+TEST_F(ControlPanel, MainWindowAndPages) {
+    HWND main = StartPanel();
+    ASSERT_TRUE(Shoot(main, "controlpanel"));
+    // Pages that come back to the main window when closed by their Cancel.
+    const struct {
+        const char* button;
+        const char* form;
+        const char* name;
+    } pages[] = {
+        {"cmdSleepTime", "frmSleepTime", "page-powersave"},
+        {"cmdSensivitity", "frmSensitivity", "page-sensitivity"},
+    };
+    for (const auto& page : pages) {
+        HWND window = Open(main, page.button, page.form);
+        EXPECT_TRUE(Shoot(window, page.name)) << page.form;
+        if (window) {
+            e2e::ClickButton(e2e::WaitForControl(window, "cmdCandel"));
+            EXPECT_TRUE(e2e::WaitForVisible(main, true)) << "back from " << page.form;
+        }
+    }
+}
+
+TEST_F(ControlPanel, HiddenWindows) {
+    HWND main = StartPanel();
+    ASSERT_TRUE(main);
+    const struct {
+        const char* button;
+        const char* form;
+        const char* name;
+        const char* close;
+    } hidden[] = {
+        {"cmdExit", "frmTest", "drawtest", "cmdExit"},
+        {"cmdSerialPort", "frmMcuInfo", "mcuinfo", "cmdOK"},
+    };
+    for (const auto& window : hidden) {
+        HWND button = e2e::WaitForControl(main, window.button);
+        ASSERT_TRUE(button);
+        HWND opened = nullptr;
+        {
+            // The hidden gesture: the middle button with Ctrl and Alt held.
+            e2e::HeldModifiers held(main, e2e::Ctrl | e2e::Alt);
+            e2e::MousePress(button, e2e::MouseButton::Middle, e2e::Ctrl);
+            opened = e2e::WaitForForm(LastId(), window.form);
+            EXPECT_TRUE(Shoot(opened, window.name)) << window.form;
+        }
+        ASSERT_TRUE(opened);
+        e2e::ClickButton(e2e::WaitForControl(opened, window.close));
+        ASSERT_TRUE(e2e::WaitForVisible(main, true)) << "back from " << window.form;
+    }
+}
+
+TEST_F(ControlPanel, CalibrationAndItsQuestions) {
+    HWND main = StartPanel();
+    ASSERT_TRUE(main);
+    HWND calibration = Open(main, "cmdCalibration", "frmCalibration");
+    ASSERT_TRUE(e2e::WaitForRequests(Sim(), IOCTL_GetTouchStatus, 0, 3));
+    EXPECT_TRUE(Shoot(calibration, "calibration"));
+    e2e::PressKey(e2e::WaitForControl(calibration, "picCalibration"), VK_ESCAPE);
+    const e2e::MessageBoxInfo question = ShootMessageBox(LastId(), "box-calibration-break");
+    ASSERT_TRUE(e2e::AnswerMessageBox(question, IDYES));
+    ASSERT_TRUE(e2e::WaitForVisible(main, true));
+
+    ASSERT_TRUE(Sim().QueueTouch(Corners()));
+    calibration = Open(main, "cmdCalibration", "frmCalibration");
+    ASSERT_TRUE(calibration);
+    const e2e::MessageBoxInfo done = ShootMessageBox(LastId(), "box-calibration-complete");
+    EXPECT_TRUE(e2e::AnswerMessageBox(done, IDYES));
+}
+
+TEST_F(ControlPanel, AboutAndSupport) {
+    HWND main = StartPanel();
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(Shoot(Open(main, "cmdSupport", "frmAbout"), "about"));
+}
+
+TEST_F(ControlPanel, SupportWithTheResellersPicture) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    e2e::Identity identity;
+    identity.installPath = std::string(temp) + "gallery_" + basVersion::BuildLetter;
+    CreateDirectoryA(identity.installPath.c_str(), nullptr);
+    const std::string picture = identity.installPath + "\\" + basVersion::VenderBitmapFile;
+    // A reseller's card: a blue band over white, wide enough for the title.
+    wintest::WriteBitmapFile(picture, 400, 150, [](int, int y) {
+        return y < 40 || y >= 140 ? RGB(0, 0, 128) : RGB(255, 255, 255);
+    });
+    e2e::PrepareSettingsKey(identity);
+    HWND main = StartPanel();
+    EXPECT_TRUE(Shoot(Open(main, "cmdSupport", "frmSupport"), "support"));
+    DeleteFileA(picture.c_str());
+}
+
+TEST_F(ControlPanel, NoController) {
+    ASSERT_TRUE(Sim().SetPresent(false));
+    const DWORD id = Start(basVersion::ControlPanelFile).Id();
+    e2e::AnswerMessageBox(ShootMessageBox(id, "box-controller-not-found"), IDOK);
+}
+
+TEST_F(ControlPanel, NoDriver) {
+    StopDriver();
+    const DWORD id = Start(basVersion::ControlPanelFile).Id();
+    e2e::AnswerMessageBox(ShootMessageBox(id, "box-driver-missing"), IDOK);
+}
+
+TEST_F(ControlPanel, NoInstallation) {
+    e2e::ClearSettingsKey();
+    const DWORD id = Start(basVersion::ControlPanelFile).Id();
+    e2e::AnswerMessageBox(ShootMessageBox(id, "box-no-installation"), IDOK);
+}
+
+} // namespace
+} // namespace gallery
