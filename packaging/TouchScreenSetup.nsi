@@ -56,16 +56,32 @@ Page instfiles
   !endif
 !macroend
 
+; Files of the install folder are named in the uninstaller's list
+; (unins000.dat, open as $0: one name a line, relative to the install
+; folder), which it removes.
+!macro Listed FILE
+  FileWrite $0 "${FILE}$\r$\n"
+!macroend
+
+!macro InstallProgram FILE
+  !insertmacro Program "${FILE}"
+  !insertmacro Listed "${FILE}"
+!macroend
+
 Section "TouchScreen"
   SetOutPath "$INSTDIR"
-  !insertmacro Program "KVD2K${LETTER}cp.exe"
-  !insertmacro Program "KVD2K${LETTER}ao.exe"
-  !insertmacro Program "KVD2K${LETTER}rb.exe"
-  !insertmacro Program "KVD2K${LETTER}di.exe"
-  !insertmacro Program "KVD2K${LETTER}vr.exe"
-  !insertmacro Program "unins000.exe"
+  FileOpen $0 "$INSTDIR\unins000.dat" w
+  !insertmacro InstallProgram "KVD2K${LETTER}cp.exe"
+  !insertmacro InstallProgram "KVD2K${LETTER}ao.exe"
+  !insertmacro InstallProgram "KVD2K${LETTER}rb.exe"
+  !insertmacro InstallProgram "KVD2K${LETTER}di.exe"
+  !insertmacro InstallProgram "KVD2K${LETTER}vr.exe"
+  !insertmacro InstallProgram "unins000.exe"
   File "setup.ini"
+  !insertmacro Listed "setup.ini"
   File "setup.oem"
+  !insertmacro Listed "setup.oem"
+  FileClose $0
 
   ; The removal program lives in the Windows folder, and so does the PS/2
   ; build's registration program, which installation and removal start there.
