@@ -154,7 +154,7 @@ TEST(Lifecycle, Setup) {
     Check("HardwareID", basVersion::HardwareId, Setting("HardwareID"));
     Check("VenderName from setup.oem", "Orvalith", Setting("VenderName"));
     Check("VenderStyle from setup.oem", "11120900", Setting("VenderStyle"));
-    Check("MouseSpeed from setup.ini", Hex(0x0A0A0200), SettingNumber("MouseSpeed"));
+    Check("MouseSpeed from setup.ini", Hex(0x0F050300), SettingNumber("MouseSpeed"));
     Check("RightButtonAutomatic from setup.ini", Hex(0x00030401),
           SettingNumber("RightButtonAutomatic"));
     Check("FeedbackTone from setup.ini", Hex(1000), SettingNumber("FeedbackTone"));
@@ -166,6 +166,7 @@ TEST(Lifecycle, Setup) {
         ASSERT_TRUE(e2e::AnswerMessageBox(done, IDOK));
         Check("restart requested", AwaitRestart(SetupTimeoutMs));
     }
+    Check("setup ended", setup.WaitForExit(SetupTimeoutMs));
 }
 
 TEST(Lifecycle, Logon) {
@@ -192,8 +193,11 @@ TEST(Lifecycle, ControlPanel) {
     // The driver started with the values the installation stored.
     Check("touch mode summary", BasGlobal::TouchModeText(1, 1, 0),
           e2e::TextOf(e2e::FindControl(main, "lblVirtualButton")));
-    Check("feedback summary", BasGlobal::FeedbackText(2),
+    Check("feedback summary", BasGlobal::FeedbackText(3),
           e2e::TextOf(e2e::FindControl(main, "lblFeedbackSound")));
+    if (basVersion::IsPs2Build)
+        Check("mouse speed summary", BasGlobal::MouseSpeedText(15, 5, 3, 0),
+              e2e::TextOf(e2e::FindControl(main, "lblMouseSpeed")));
     e2e::ClickButton(e2e::FindControl(main, "cmdExit"));
     Check("control panel closed by Exit", panel.WaitForExit());
 }
