@@ -24,10 +24,17 @@ constexpr DWORD SetupTimeoutMs = 60000;
 // The removal waits 3 s before and 10 s after the uninstaller.
 constexpr DWORD RemovalTimeoutMs = 60000;
 
+// A text on one line: line ends shown as " // ".
+std::string OneLine(std::string text) {
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.replace(at, 2, " // ");
+    return text;
+}
+
 // Records a failure unless `actual` is `expected`; prints the check either way.
 void Check(const std::string& what, const std::string& expected, const std::string& actual) {
-    std::cout << "  " << (expected == actual ? "ok    " : "WRONG ") << what << ": " << actual
-              << std::endl;
+    std::cout << "  " << (expected == actual ? "ok    " : "WRONG ") << what << ": "
+              << OneLine(actual) << std::endl;
     EXPECT_EQ(expected, actual) << what;
 }
 
@@ -94,13 +101,19 @@ std::string RegistrationLog() {
     return lines;
 }
 
-// Awaits a start of the registration program with `command` (Install or
-// Remove) at the end of its command line.
-bool RegistrationStartedFor(const std::string& command) {
-    const std::string expected = " " + std::string(basVersion::HardwareId) + " " + command;
-    return e2e::WaitUntil(
-        [&] { return RegistrationLog().find(expected + "\n") != std::string::npos; },
-        "the registration program with " + command, SetupTimeoutMs);
+// Awaits a start of the registration program, hidden, with the command
+// line that installation (INF file KVD2KPS2.INF, "Install") or removal
+// (MSMOUSE.inf, "Remove") gives it.
+bool RegistrationStarted(const std::string& inf, const std::string& command) {
+    const std::string windows = Setting("WindowsPath");
+    const std::string line = std::to_string(SW_HIDE) + "\t" + windows + "\\" +
+                             basVersion::RegistrationFile + " " + windows + "\\inf\\" + inf + " " +
+                             basVersion::HardwareId + " " + command + "\n";
+    const bool started =
+        e2e::WaitUntil([&] { return RegistrationLog().find(line) != std::string::npos; },
+                       "the registration program with " + line, SetupTimeoutMs);
+    std::cout << "        registration program: " << line.substr(2);
+    return started;
 }
 
 // The restart request under Wine: the session ends in wineboot --end-session.
@@ -143,7 +156,7 @@ TEST(Lifecycle, Setup) {
                   RestartText,
               done.text);
     } else {
-        Check("registration program started with Install", RegistrationStartedFor("Install"));
+        Check("registration program started", RegistrationStarted("KVD2KPS2.INF", "Install"));
     }
 
     std::cout << "        InstallPath: " << Setting("InstallPath") << std::endl;
@@ -181,6 +194,8 @@ TEST(Lifecycle, Logon) {
     Check("double-click width", "8", ReadString(HKEY_CURRENT_USER, mouse, "DoubleClickWidth"));
     Check("right-button tool started at logon",
           e2e::WaitUntil([] { return Running(RoleFile("rb")); }, "the right-button tool"));
+    Check("SMI program started at logon",
+          e2e::WaitUntil([] { return Running(RoleFile("vr")); }, "the SMI program"));
     Check("startup agent ended",
           e2e::WaitUntil([] { return !Running(RoleFile("ao")); }, "the agent's end"));
 }
@@ -215,6 +230,8 @@ TEST(Lifecycle, Removal) {
     e2e::ClickButton(e2e::FindControl(main, "cmdYes"));
     Check("right-button tool told to quit",
           e2e::WaitUntil([] { return !Running(RoleFile("rb")); }, "the tool's end"));
+    Check("SMI program told to quit",
+          e2e::WaitUntil([] { return !Running(RoleFile("vr")); }, "the SMI program's end"));
 
     const auto installedGone = [&] {
         for (const char* role : {"cp", "ao", "rb", "di", "vr"})
@@ -232,7 +249,7 @@ TEST(Lifecycle, Removal) {
         ASSERT_TRUE(e2e::AnswerMessageBox(done, IDOK));
         Check("restart requested", AwaitRestart(SetupTimeoutMs));
     } else {
-        Check("registration program started with Remove", RegistrationStartedFor("Remove"));
+        Check("registration program started", RegistrationStarted("MSMOUSE.inf", "Remove"));
         Check("installed programs removed by the uninstaller",
               e2e::WaitUntil(installedGone, "the uninstaller's work", RemovalTimeoutMs));
     }
