@@ -69,3 +69,4 @@ rm -f "$answer"
 setsid -f wine "$build/tools/TouchSimulator_$letter.exe" </dev/null >/dev/null 2>&1
 wine "$installed\\KVD2K${letter}cp.exe" </dev/null >/dev/null 2>&1 || true
 quiet wine taskkill /F /IM "TouchSimulator_$letter.exe" || true
+quiet wineserver -k || true # the session's companions (tool, SMI program) end with it
