@@ -87,7 +87,17 @@ TEST_F(ControlPanel, CalibrationAndItsQuestions) {
     calibration = Open(main, "cmdCalibration", "frmCalibration");
     ASSERT_TRUE(calibration);
     const e2e::MessageBoxInfo done = ShootMessageBox(LastId(), "box-calibration-complete");
-    EXPECT_TRUE(e2e::AnswerMessageBox(done, IDYES));
+    ASSERT_TRUE(e2e::AnswerMessageBox(done, IDYES));
+    ASSERT_TRUE(e2e::WaitForVisible(main, true));
+
+    // Touches that fit no mounting of the panel.
+    using sim::TouchAndLift;
+    using sim::operator+;
+    ASSERT_TRUE(Sim().QueueTouch(sim::NoTouchAtStart() + TouchAndLift(100, 600) +
+                                 TouchAndLift(900, 600) + TouchAndLift(900, 700) +
+                                 TouchAndLift(100, 700)));
+    ASSERT_TRUE(Open(main, "cmdCalibration", "frmCalibration"));
+    e2e::AnswerMessageBox(ShootMessageBox(LastId(), "box-calibration-direction"), IDOK);
 }
 
 TEST_F(ControlPanel, AboutAndSupport) {
