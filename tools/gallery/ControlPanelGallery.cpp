@@ -100,24 +100,20 @@ TEST_F(ControlPanel, CalibrationAndItsQuestions) {
     e2e::AnswerMessageBox(ShootMessageBox(LastId(), "box-calibration-direction"), IDOK);
 }
 
-TEST_F(ControlPanel, AboutAndSupport) {
+TEST_F(ControlPanel, About) {
     HWND main = StartPanel();
     ASSERT_TRUE(main);
     EXPECT_TRUE(Shoot(Open(main, "cmdSupport", "frmAbout"), "about"));
 }
 
 TEST_F(ControlPanel, SupportWithTheResellersPicture) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    e2e::Identity identity;
-    identity.installPath = std::string(temp) + "gallery_" + basVersion::BuildLetter;
-    CreateDirectoryA(identity.installPath.c_str(), nullptr);
-    const std::string picture = identity.installPath + "\\" + basVersion::VenderBitmapFile;
+    const std::string picture =
+        UseInstallFolder(std::string("gallery_") + basVersion::BuildLetter) + "\\" +
+        basVersion::VenderBitmapFile;
     // A reseller's card: a blue band over white, wide enough for the title.
     wintest::WriteBitmapFile(picture, 400, 150, [](int, int y) {
         return y < 40 || y >= 140 ? RGB(0, 0, 128) : RGB(255, 255, 255);
     });
-    e2e::PrepareSettingsKey(identity);
     HWND main = StartPanel();
     EXPECT_TRUE(Shoot(Open(main, "cmdSupport", "frmSupport"), "support"));
     DeleteFileA(picture.c_str());

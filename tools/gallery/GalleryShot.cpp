@@ -97,4 +97,14 @@ HWND Gallery::Open(HWND form, const std::string& control, const std::string& for
     return opened && e2e::WaitForVisible(opened, true) ? opened : nullptr;
 }
 
+std::string Gallery::UseInstallFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    e2e::Identity identity;
+    identity.installPath = std::string(temp) + name;
+    CreateDirectoryA(identity.installPath.c_str(), nullptr);
+    e2e::PrepareSettingsKey(identity);
+    return identity.installPath;
+}
+
 } // namespace gallery

@@ -29,6 +29,9 @@ class Gallery : public e2e::Scenario {
     // `formName` of the same program to be shown.
     HWND Open(HWND form, const std::string& control, const std::string& formName);
     DWORD LastId() const { return lastId_; }
+    // Prepares the settings key with an install folder of its own (made in
+    // the temporary folder when missing) and returns that folder.
+    std::string UseInstallFolder(const std::string& name);
 
   private:
     DWORD lastId_ = 0;
