@@ -18,12 +18,19 @@ PageButtons::PageButtons(forms::Container& form)
 }
 
 void PageButtons::PlaceAt(int top) {
-    const int right = PageChrome::InnerWidth - PageChrome::Margin;
-    cmdApply.Move(right - ButtonWidth, top, ButtonWidth, Height);
-    cmdCandel.Move(cmdApply.Left() - ButtonGap - ButtonWidth, top, ButtonWidth, Height);
-    cmdOK.Move(cmdCandel.Left() - ButtonGap - ButtonWidth, top, ButtonWidth, Height);
+    PlaceButtonRow(top, {&cmdOK, &cmdCandel, &cmdApply});
 }
 
 void PageButtons::OfferApply(bool edited) {
     cmdApply.SetEnabled(edited);
+}
+
+void PlaceButtonRow(int top, std::initializer_list<forms::CommandButton*> leftToRight) {
+    const int count = static_cast<int>(leftToRight.size());
+    int left =
+        PageChrome::InnerWidth - PageChrome::Margin - count * ButtonWidth - (count - 1) * ButtonGap;
+    for (forms::CommandButton* button : leftToRight) {
+        button->Move(left, top, ButtonWidth, PageButtons::Height);
+        left += ButtonWidth + ButtonGap;
+    }
 }

@@ -2,6 +2,8 @@
 // What Apply, OK and Cancel do stays with each page.
 #pragma once
 
+#include <initializer_list>
+
 #include "forms/CommandButton.h"
 #include "forms/Container.h"
 
@@ -19,3 +21,7 @@ struct PageButtons {
 
     static constexpr int Height = 435;
 };
+
+// Any window's row of buttons at `top` (twips), given left to right, of the
+// settings pages' size and right-aligned with the head.
+void PlaceButtonRow(int top, std::initializer_list<forms::CommandButton*> leftToRight);

@@ -1,16 +1,15 @@
 #include "frmMain.h"
 
-#include <algorithm>
 #include <initializer_list>
 #include <string>
 
 #include "BasGlobal.h"
 #include "FormRoutines.h"
 #include "Hourglass.h"
+#include "MainSummaries.h"
 #include "PageChrome.h"
 #include "PanelIcon.h"
 #include "SharedRoutines.h"
-#include "Summaries.h"
 #include "basLOGO.h"
 #include "basMain.h"
 #include "basOEM.h"
@@ -20,11 +19,15 @@
 #include "forms/Runtime.h"
 #include "frmAbout.h"
 #include "frmCalibration.h"
+#include "frmFeedbackSound.h"
 #include "frmMcuInfo.h"
+#include "frmMouseSpeed.h"
 #include "frmSensitivity.h"
+#include "frmSerialPort.h"
 #include "frmSleepTime.h"
 #include "frmSupport.h"
 #include "frmTest.h"
+#include "frmVirtualButton.h"
 
 namespace {
 
@@ -47,7 +50,6 @@ constexpr int SummaryLeft = 2400;
 constexpr int SummaryInset = 120;
 constexpr int SummaryWidth = 2910;
 constexpr int SummaryHeight = 195;
-constexpr int MinSummaryFontSize = 6; // points
 
 constexpr int CalibrationFrameWidth = 1695;
 constexpr int ComboLeft = 2340;
@@ -68,7 +70,6 @@ constexpr int DetectionLabelHeight = 195;
 constexpr int HiddenRowTop = 5580;
 
 constexpr const char* ControllerNotFoundText = "TouchScreen Controller Not Found!";
-constexpr const char* Ps2PortText = "TouchScreen or Mouse found on PS/2 port";
 constexpr const char* CalibrationItems[] = {" 4 points, mode 1", " 4 points, mode 2"};
 
 void DesignRow(forms::CommandButton& button, forms::Shape& frame, forms::Label& summary,
@@ -81,18 +82,6 @@ void DesignRow(forms::CommandButton& button, forms::Shape& frame, forms::Label& 
     // Summaries may be longer than the designed width; the frame has room.
     summary.SetAutoSize(true);
     summary.Move(SummaryLeft, top + SummaryInset, SummaryWidth, SummaryHeight);
-}
-
-// A summary must stay inside its frame even where the system substitutes a
-// wider font than the designed one: the text then gets a smaller size.
-void FitInFrame(forms::Label& summary, const forms::Shape& frame) {
-    const int right = frame.Left() + frame.Width() - SummaryInset;
-    while (summary.Left() + summary.Width() > right && summary.FontSize() > MinSummaryFontSize)
-        summary.SetFontSize(summary.FontSize() - 1);
-    // Then the whole inside of the frame: a text measured to the pixel can
-    // still lose its last character where the display renders it wider.
-    summary.SetAutoSize(false);
-    summary.SetWidth(std::max(summary.Width(), right - summary.Left()));
 }
 
 void Remove(forms::Control& control) {
@@ -195,9 +184,11 @@ void frmMain::DesignHiddenControls() {
         Remove(*control);
 }
 
-// The serial port, virtual button, feedback sound and mouse speed buttons
-// get their click handlers with their pages.
 void frmMain::WireEvents() {
+    cmdSerialPort.OnClick = [this] { cmdSerialPort_Click(); };
+    cmdVirtualButton.OnClick = [this] { cmdVirtualButton_Click(); };
+    cmdFeedbackSound.OnClick = [this] { cmdFeedbackSound_Click(); };
+    cmdMouseSpeed.OnClick = [this] { cmdMouseSpeed_Click(); };
     cmdSleepTime.OnClick = [this] { cmdSleepTime_Click(); };
     cmdSensivitity.OnClick = [this] { cmdSensivitity_Click(); };
     cmdCalibration.OnClick = [this] { cmdCalibration_Click(); };
@@ -327,25 +318,13 @@ bool frmMain::OpenController() {
 }
 
 void frmMain::FillSummaries() {
-    const DeviceRecord& record = BasGlobal::Device;
-    if (basVersion::IsPs2Build) {
-        lblSerialPort.SetCaption(Ps2PortText);
-    } else {
-        lblSerialPort.SetCaption(BasGlobal::SerialPortText(record.ComPort, record.BasePort,
-                                                           record.Irq, record.BaudRate));
-        lblSleepTime.SetCaption(BasGlobal::PowerDownText(record.PowerDownTime));
-    }
-    lblVirtualButton.SetCaption(BasGlobal::TouchModeText(
-        record.VirtualButton, record.RightButtonFunction, record.RightButtonAutoMode));
-    lblFeedbackSound.SetCaption(BasGlobal::FeedbackText(record.FeedbackSound));
-    lblSensitivity.SetCaption(BasGlobal::LevelText(record.Sensitivity));
-    lblMouseSpeed.SetCaption(BasGlobal::MouseSpeedText(
-        record.MouseHSpeed, record.MouseVSpeed, record.MouseAcceleration, record.MouseBypass));
-    FitInFrame(lblSerialPort, shpSerialPort);
-    FitInFrame(lblVirtualButton, shpVirtualButton);
-    FitInFrame(lblFeedbackSound, shpFeedbackSound);
-    FitInFrame(lblMouseSpeed, shpMouseSpeed);
-    FitInFrame(lblSleepTime, shpSleepTime);
+    using basMain::SummaryRow;
+    for (SummaryRow row :
+         {SummaryRow::SerialPort, SummaryRow::VirtualButton, SummaryRow::FeedbackSound,
+          SummaryRow::MouseSpeed, SummaryRow::Sensitivity})
+        basMain::ShowSummary(row);
+    if (!basVersion::IsPs2Build)
+        basMain::ShowSummary(SummaryRow::SleepTime);
 }
 
 void frmMain::FillCalibrationList() {
@@ -386,6 +365,22 @@ void frmMain::KeepOneWindowUp(forms::Form& opened) {
         Hide();
     else
         Show();
+}
+
+void frmMain::cmdSerialPort_Click() {
+    ShowPage(frmSerialPortForm());
+}
+
+void frmMain::cmdVirtualButton_Click() {
+    ShowPage(frmVirtualButtonForm());
+}
+
+void frmMain::cmdFeedbackSound_Click() {
+    ShowPage(frmFeedbackSoundForm());
+}
+
+void frmMain::cmdMouseSpeed_Click() {
+    ShowPage(frmMouseSpeedForm());
 }
 
 void frmMain::cmdSleepTime_Click() {

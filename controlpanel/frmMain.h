@@ -63,6 +63,10 @@ class frmMain : public forms::Form {
     void Form_Unload(bool& cancel) override;
     void Form_KeyDown(int& keyCode, int shift) override;
 
+    void cmdSerialPort_Click();
+    void cmdVirtualButton_Click();
+    void cmdFeedbackSound_Click();
+    void cmdMouseSpeed_Click();
     void cmdSleepTime_Click();
     void cmdSensivitity_Click();
     void cmdCalibration_Click();

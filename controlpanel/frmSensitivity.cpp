@@ -4,11 +4,7 @@
 #include <string>
 
 #include "BasGlobal.h"
-#include "Hourglass.h"
 #include "ScaleLabel.h"
-#include "Summaries.h"
-#include "basMain.h"
-#include "frmMain.h"
 
 namespace {
 
@@ -33,7 +29,6 @@ constexpr int TestBoxHeight = 915;
 constexpr int TestBoxLeft = (FrameWidth - TestBoxWidth) / 2;
 constexpr int TestBoxTop = 1380;
 constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
-constexpr int InnerHeight = ButtonsTop + PageButtons::Height + 360;
 
 int PositionOf(int sensitivity) {
     return MaxPosition - std::min(sensitivity, MaxPosition);
@@ -41,7 +36,9 @@ int PositionOf(int sensitivity) {
 
 } // namespace
 
-frmSensitivity::frmSensitivity() : Form("frmSensitivity") {
+frmSensitivity::frmSensitivity()
+    : SettingsPage("frmSensitivity", buttons, chrome,
+                   {BasGlobal::SetSensitivity, basMain::SummaryRow::Sensitivity}) {
     SetCaption(" Touch Sensitivity");
     frameSensitivity.SetCaption("  Touch Sensitivity Adjustment ");
     frameSensitivity.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
@@ -69,7 +66,7 @@ frmSensitivity::frmSensitivity() : Form("frmSensitivity") {
                      TestBoxTop + (TestBoxHeight - ScaleLabelHeight) / 2, TestBoxWidth,
                      forms::Alignment::Center);
 
-    buttons.PlaceAt(ButtonsTop);
+    DesignButtons(ButtonsTop);
 
     // The labels follow the thumb while it is dragged, too.
     hscSensitivity.OnChange = [this] { hscSensitivity_Change(); };
@@ -80,30 +77,24 @@ frmSensitivity::frmSensitivity() : Form("frmSensitivity") {
     lblTestBox.Bind(&forms::Control::OnMouseUp,
                     std::function<void(int, int, int, int, int)>(
                         [this](int index, int, int, int, int) { lblTestBox_MouseUp(index); }));
-    buttons.cmdApply.OnClick = [this] { cmdApply_Click(); };
-    buttons.cmdOK.OnClick = [this] { cmdOK_Click(); };
-    buttons.cmdCandel.OnClick = [this] { cmdCandel_Click(); };
 }
 
-void frmSensitivity::Form_Load() {
-    PageChrome::FitWindow(*this, InnerHeight);
-    // A record value beyond the bar shows at the nearest end; it is sent
-    // only when the user applies a position.
+void frmSensitivity::LoadWorkingCopy() {
     hscSensitivity.SetValue(PositionOf(BasGlobal::Device.Sensitivity));
     lblSV.SetCaption(std::to_string(hscSensitivity.Value()));
-    buttons.OfferApply(false);
-    chrome.ShowMainIcon();
-    basMain::PrepareSubWindow(*this);
 }
 
-void frmSensitivity::Form_Unload(bool&) {
-    basMain::ReturnToMainWindow();
+bool frmSensitivity::WorkingCopyDiffers() const {
+    return MaxPosition - hscSensitivity.Value() != BasGlobal::Device.Sensitivity;
+}
+
+void frmSensitivity::StoreWorkingCopy() {
+    BasGlobal::Device.Sensitivity = static_cast<uint8_t>(MaxPosition - hscSensitivity.Value());
 }
 
 void frmSensitivity::hscSensitivity_Change() {
-    const int position = hscSensitivity.Value();
-    lblSV.SetCaption(std::to_string(position));
-    buttons.OfferApply(MaxPosition - position != BasGlobal::Device.Sensitivity);
+    lblSV.SetCaption(std::to_string(hscSensitivity.Value()));
+    ShowApplyState();
 }
 
 void frmSensitivity::lblTestBox_MouseDown(int) {
@@ -112,26 +103,6 @@ void frmSensitivity::lblTestBox_MouseDown(int) {
 
 void frmSensitivity::lblTestBox_MouseUp(int) {
     lblTestBox[0].SetBackStyle(forms::BackStyle::Transparent);
-}
-
-void frmSensitivity::cmdApply_Click() {
-    Hourglass pointer;
-    BasGlobal::Device.Sensitivity = static_cast<uint8_t>(MaxPosition - hscSensitivity.Value());
-    BasGlobal::SetSensitivity();
-    frmMainForm().lblSensitivity.SetCaption(BasGlobal::LevelText(BasGlobal::Device.Sensitivity));
-    buttons.OfferApply(false);
-}
-
-void frmSensitivity::cmdOK_Click() {
-    if (buttons.cmdApply.Enabled())
-        cmdApply_Click();
-    Hourglass pointer;
-    Unload();
-}
-
-void frmSensitivity::cmdCandel_Click() {
-    Hourglass pointer;
-    Unload();
 }
 
 frmSensitivity& frmSensitivityForm() {

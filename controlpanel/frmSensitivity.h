@@ -2,15 +2,13 @@
 // try a touch with the sensitivity the driver uses now.
 #pragma once
 
-#include "PageButtons.h"
-#include "PageChrome.h"
+#include "SettingsPage.h"
 #include "forms/ControlArray.h"
-#include "forms/Form.h"
 #include "forms/Frame.h"
 #include "forms/HScrollBar.h"
 #include "forms/Label.h"
 
-class frmSensitivity : public forms::Form {
+class frmSensitivity : public SettingsPage {
   public:
     frmSensitivity();
 
@@ -28,14 +26,12 @@ class frmSensitivity : public forms::Form {
     PageChrome chrome{*this};
 
   private:
-    void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
+    void LoadWorkingCopy() override;
+    bool WorkingCopyDiffers() const override;
+    void StoreWorkingCopy() override;
     void hscSensitivity_Change();
     void lblTestBox_MouseDown(int index);
     void lblTestBox_MouseUp(int index);
-    void cmdApply_Click();
-    void cmdOK_Click();
-    void cmdCandel_Click();
 };
 
 frmSensitivity& frmSensitivityForm();

@@ -4,11 +4,8 @@
 #include <string>
 
 #include "BasGlobal.h"
-#include "Hourglass.h"
 #include "ScaleLabel.h"
 #include "Summaries.h"
-#include "basMain.h"
-#include "frmMain.h"
 
 namespace {
 
@@ -28,11 +25,12 @@ constexpr int WordWidth = 900;
 constexpr int MiddleLeft = (FrameWidth - NumberWidth) / 2;
 constexpr int RightEnd = BarLeft + BarWidth;
 constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
-constexpr int InnerHeight = ButtonsTop + PageButtons::Height + 360;
 
 } // namespace
 
-frmSleepTime::frmSleepTime() : Form("frmSleepTime") {
+frmSleepTime::frmSleepTime()
+    : SettingsPage("frmSleepTime", buttons, chrome,
+                   {BasGlobal::SetPowerDownTime, basMain::SummaryRow::SleepTime}) {
     SetCaption(" Power Save");
     frameSleepTime.SetCaption("  Power Down Timer Adjustment ");
     frameSleepTime.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
@@ -52,14 +50,11 @@ frmSleepTime::frmSleepTime() : Form("frmSleepTime") {
     DesignScaleLabel(lblLong, "Long", RightEnd - WordWidth, 1110, WordWidth,
                      forms::Alignment::Right);
 
-    buttons.PlaceAt(ButtonsTop);
+    DesignButtons(ButtonsTop);
 
     // The labels follow the thumb while it is dragged, too.
     hscSleepTime.OnChange = [this] { hscSleepTime_Change(); };
     hscSleepTime.OnScroll = [this] { hscSleepTime_Change(); };
-    buttons.cmdApply.OnClick = [this] { cmdApply_Click(); };
-    buttons.cmdOK.OnClick = [this] { cmdOK_Click(); };
-    buttons.cmdCandel.OnClick = [this] { cmdCandel_Click(); };
 }
 
 void frmSleepTime::ShowPosition() {
@@ -68,45 +63,23 @@ void frmSleepTime::ShowPosition() {
     lblSS.SetCaption(BasGlobal::PowerDownText(position));
 }
 
-void frmSleepTime::Form_Load() {
-    PageChrome::FitWindow(*this, InnerHeight);
-    // A record value beyond the bar shows at the far end; it is sent only
-    // when the user applies a position.
+// A record value beyond the bar shows at the far end.
+void frmSleepTime::LoadWorkingCopy() {
     hscSleepTime.SetValue(std::min<int>(BasGlobal::Device.PowerDownTime, MaxPosition));
     ShowPosition();
-    buttons.OfferApply(false);
-    chrome.ShowMainIcon();
-    basMain::PrepareSubWindow(*this);
 }
 
-void frmSleepTime::Form_Unload(bool&) {
-    basMain::ReturnToMainWindow();
+bool frmSleepTime::WorkingCopyDiffers() const {
+    return hscSleepTime.Value() != BasGlobal::Device.PowerDownTime;
+}
+
+void frmSleepTime::StoreWorkingCopy() {
+    BasGlobal::Device.PowerDownTime = static_cast<uint8_t>(hscSleepTime.Value());
 }
 
 void frmSleepTime::hscSleepTime_Change() {
     ShowPosition();
-    buttons.OfferApply(hscSleepTime.Value() != BasGlobal::Device.PowerDownTime);
-}
-
-void frmSleepTime::cmdApply_Click() {
-    Hourglass pointer;
-    BasGlobal::Device.PowerDownTime = static_cast<uint8_t>(hscSleepTime.Value());
-    BasGlobal::SetPowerDownTime();
-    frmMainForm().lblSleepTime.SetCaption(
-        BasGlobal::PowerDownText(BasGlobal::Device.PowerDownTime));
-    buttons.OfferApply(false);
-}
-
-void frmSleepTime::cmdOK_Click() {
-    if (buttons.cmdApply.Enabled())
-        cmdApply_Click();
-    Hourglass pointer;
-    Unload();
-}
-
-void frmSleepTime::cmdCandel_Click() {
-    Hourglass pointer;
-    Unload();
+    ShowApplyState();
 }
 
 frmSleepTime& frmSleepTimeForm() {

@@ -2,14 +2,12 @@
 // in steps of ten seconds, or no power-down at all.
 #pragma once
 
-#include "PageButtons.h"
-#include "PageChrome.h"
-#include "forms/Form.h"
+#include "SettingsPage.h"
 #include "forms/Frame.h"
 #include "forms/HScrollBar.h"
 #include "forms/Label.h"
 
-class frmSleepTime : public forms::Form {
+class frmSleepTime : public SettingsPage {
   public:
     frmSleepTime();
 
@@ -25,12 +23,10 @@ class frmSleepTime : public forms::Form {
     PageChrome chrome{*this};
 
   private:
-    void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
+    void LoadWorkingCopy() override;
+    bool WorkingCopyDiffers() const override;
+    void StoreWorkingCopy() override;
     void hscSleepTime_Change();
-    void cmdApply_Click();
-    void cmdOK_Click();
-    void cmdCandel_Click();
     // lblST and lblSS for the bar's position.
     void ShowPosition();
 };

@@ -3,38 +3,14 @@
 #include <cstring>
 #include <string>
 
-#include "E2e.h"
+#include "PagesScenario.h"
 #include "basVersion.h"
 
 namespace {
 
-class ControlPanelPages : public e2e::Scenario {
-  protected:
-    // Starts the control panel and waits for its main window.
-    HWND StartControlPanel() {
-        program_ = &Start(basVersion::ControlPanelFile);
-        HWND main = e2e::WaitForForm(program_->Id(), "frmMain");
-        if (main)
-            e2e::WaitForVisible(main, true);
-        return main;
-    }
-    HWND OpenFrom(HWND main, const char* button, const char* form) {
-        e2e::ClickButton(e2e::WaitForControl(main, button));
-        HWND window = e2e::WaitForForm(program_->Id(), form);
-        if (window)
-            e2e::WaitForVisible(window, true);
-        return window;
-    }
-    e2e::Program* program_ = nullptr;
-};
+using namespace pagese2e;
 
-// The thumb dragged to `position` and let go, as the bar reports it to its
-// container.
-void DragThumb(HWND bar, int position) {
-    for (int code : {SB_THUMBTRACK, SB_THUMBPOSITION})
-        PostMessageA(GetParent(bar), WM_HSCROLL, MAKEWPARAM(code, position),
-                     reinterpret_cast<LPARAM>(bar));
-}
+class ControlPanelPages : public PagesScenario {};
 
 TEST_F(ControlPanelPages, PowerSaveAppliedFromThePageReachesTheDriverAndTheSummary) {
     if (basVersion::IsPs2Build)
@@ -55,7 +31,7 @@ TEST_F(ControlPanelPages, PowerSaveAppliedFromThePageReachesTheDriverAndTheSumma
     EXPECT_FALSE(IsWindowEnabled(apply));
 
     const uint32_t first = Sim().JournalTotal();
-    DragThumb(e2e::WaitForControl(page, "hscSleepTime"), 30);
+    DragThumb(page, "hscSleepTime", 30);
     ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(apply) != FALSE; }, "Apply enabled"));
     e2e::ClickButton(apply);
     ASSERT_TRUE(e2e::WaitForRequests(Sim(), IOCTL_SetPowerDownTime, first, 1));

@@ -7,6 +7,7 @@
 #include "BasGlobal.h"
 #include "PagesTestSupport.h"
 #include "frmMain.h"
+#include "forms/Runtime.h"
 #include "frmSleepTime.h"
 
 namespace {
@@ -102,3 +103,31 @@ TEST_F(SleepTimePage, ApplyThenCancelKeepsTheAppliedValue) {
 }
 
 } // namespace
+
+// The driver refusing the record: what the program shows must stay what
+// the driver holds, and the edit stays ready to be applied again.
+class RefusedWrite : public SleepTimePage {};
+
+TEST_F(RefusedWrite, KeepsTheRecordAndSummaryAndOffersApplyAgain) {
+    frmSleepTime& page = Open(15);
+    const DeviceRecord before = BasGlobal::Device;
+    DragTo(page.hscSleepTime, 30);
+    ASSERT_TRUE(client.FailNext(1));
+    Click(page.buttons.cmdApply);
+    EXPECT_EQ(0, memcmp(&before, &BasGlobal::Device, sizeof before)) << "the group is put back";
+    EXPECT_EQ(15, DriverRecord().PowerDownTime);
+    EXPECT_EQ(pagestest::SummarySentinel, frmMainForm().lblSleepTime.Caption());
+    EXPECT_TRUE(page.buttons.cmdApply.Enabled()) << "the user can try again";
+    EXPECT_EQ(forms::MousePointer::Default, forms::ScreenMousePointer());
+
+    ASSERT_TRUE(client.FailNext(1));
+    Click(page.buttons.cmdOK);
+    EXPECT_TRUE(page.IsLoaded()) << "OK does not drop an edit that could not be applied";
+    EXPECT_EQ(15, BasGlobal::Device.PowerDownTime);
+
+    Click(page.buttons.cmdOK);
+    EXPECT_FALSE(page.IsLoaded());
+    EXPECT_EQ(30, DriverRecord().PowerDownTime);
+    EXPECT_EQ(30, BasGlobal::Device.PowerDownTime);
+    EXPECT_EQ("Power Down When Idle  5 Min. ", frmMainForm().lblSleepTime.Caption());
+}
