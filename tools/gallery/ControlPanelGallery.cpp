@@ -1,6 +1,9 @@
 // The control panel's windows and the boxes a user meets with it.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "GalleryShot.h"
 #include "WinTestSupport.h"
 #include "basVersion.h"
@@ -25,15 +28,24 @@ TEST_F(ControlPanel, MainWindowAndPages) {
     HWND main = StartPanel();
     ASSERT_TRUE(Shoot(main, "controlpanel"));
     // Pages that come back to the main window when closed by their Cancel.
-    const struct {
+    struct Page {
         const char* button;
         const char* form;
         const char* name;
-    } pages[] = {
-        {"cmdSleepTime", "frmSleepTime", "page-powersave"},
+    };
+    std::vector<Page> pages = {
+        {"cmdVirtualButton", "frmVirtualButton", "page-virtualbutton"},
+        {"cmdFeedbackSound", "frmFeedbackSound", "page-feedbacksound"},
+        // Its row is never shown; the picture is taken all the same.
         {"cmdSensivitity", "frmSensitivity", "page-sensitivity"},
     };
-    for (const auto& page : pages) {
+    // The PS/2 build has a mouse speed row instead of the power save row;
+    // the serial build opens the mouse speed page by Ctrl+K (below).
+    if (basVersion::IsPs2Build)
+        pages.push_back({"cmdMouseSpeed", "frmMouseSpeed", "page-mousespeed"});
+    else
+        pages.push_back({"cmdSleepTime", "frmSleepTime", "page-powersave"});
+    for (const Page& page : pages) {
         HWND window = Open(main, page.button, page.form);
         EXPECT_TRUE(Shoot(window, page.name)) << page.form;
         if (window) {
@@ -41,6 +53,25 @@ TEST_F(ControlPanel, MainWindowAndPages) {
             EXPECT_TRUE(e2e::WaitForVisible(main, true)) << "back from " << page.form;
         }
     }
+}
+
+TEST_F(ControlPanel, SerialBuildsMouseSpeedAndPortWindows) {
+    if (basVersion::IsPs2Build)
+        GTEST_SKIP() << "the serial build's windows";
+    HWND main = StartPanel();
+    ASSERT_TRUE(main);
+    {
+        e2e::HeldModifiers held(main, e2e::Ctrl);
+        e2e::PressKey(main, 'K', e2e::Ctrl);
+        HWND page = e2e::WaitForForm(LastId(), "frmMouseSpeed");
+        EXPECT_TRUE(Shoot(page, "page-mousespeed"));
+        if (page)
+            e2e::ClickButton(e2e::WaitForControl(page, "cmdCandel"));
+    }
+    ASSERT_TRUE(e2e::WaitForVisible(main, true));
+    HWND ports = Open(main, "cmdSerialPort", "frmSerialPort");
+    EXPECT_TRUE(Shoot(ports, "serialport"));
+    EXPECT_TRUE(Shoot(Open(ports, "cmdSetup", "frmCOMxSet"), "comxset"));
 }
 
 TEST_F(ControlPanel, HiddenWindows) {
@@ -56,6 +87,9 @@ TEST_F(ControlPanel, HiddenWindows) {
         {"cmdSerialPort", "frmMcuInfo", "mcuinfo", "cmdOK"},
     };
     for (const auto& window : hidden) {
+        // The PS/2 build never shows its serial port button.
+        if (basVersion::IsPs2Build && std::string(window.button) == "cmdSerialPort")
+            continue;
         HWND button = e2e::WaitForControl(main, window.button);
         ASSERT_TRUE(button);
         HWND opened = nullptr;
