@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include "Hourglass.h"
+#include "basOEM.h"
+#include "basPostMesg.h"
+#include "forms/Form.h"
 #include "forms/MsgBox.h"
+#include "forms/Runtime.h"
 
 namespace BasGlobal {
 
@@ -39,6 +44,35 @@ void HideCursor() {
 void ShowCursorAgain() {
     while (ShowCursor(TRUE) < 0) {
     }
+}
+
+void PauseSeconds(int seconds) {
+    if (seconds > 0)
+        forms::PauseMilliseconds(static_cast<unsigned long>(seconds) * 1000UL);
+}
+
+bool EndIfAnotherCopyRuns(forms::Form& main, const char* programFile) {
+    // Asked once per process: the answer holds the first copy's claim, and a
+    // later load of the window in the same process is not a second copy.
+    static const bool anotherCopyRuns = basPostMesg::AnotherCopyRuns(programFile);
+    if (!anotherCopyRuns)
+        return true;
+    basPostMesg::ActivateRunningCopy(main.hWnd(), main.Caption());
+    forms::EndProgram();
+    return false;
+}
+
+bool LoadIdentityOrEnd(forms::Form& main) {
+    bool loaded;
+    {
+        Hourglass busy;
+        loaded = basOEM::OpenSuiteKey();
+    }
+    if (loaded)
+        return true;
+    ShowErrorBox(basOEM::LoadFailureText, main.Caption());
+    forms::EndProgram();
+    return false;
 }
 
 } // namespace BasGlobal

@@ -19,10 +19,6 @@ HKEY SettingsRoot = HKEY_LOCAL_MACHINE;
 std::string SettingsKeyPath = basVersion::SettingsKeyPath;
 std::string SettingsSubkey = basVersion::SettingsSubkey;
 
-bool OpenSettingsKey(HKEY& key) {
-    return basRegistry::OpenOrCreateKey(SettingsRoot, SettingsKeyPath, SettingsSubkey, key);
-}
-
 bool SaveString(const char* name, const std::string& text) {
     HKEY key = nullptr;
     if (!OpenSettingsKey(key))
@@ -33,6 +29,10 @@ bool SaveString(const char* name, const std::string& text) {
 }
 
 } // namespace
+
+bool OpenSettingsKey(HKEY& key) {
+    return basRegistry::OpenOrCreateKey(SettingsRoot, SettingsKeyPath, SettingsSubkey, key);
+}
 
 void SetSettingsLocation(HKEY root, const std::string& keyPath, const std::string& subkey) {
     SettingsRoot = root;

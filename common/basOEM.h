@@ -25,6 +25,8 @@ constexpr const char* LoadFailureText = "Fail to load data from Register File!";
 
 // Where the settings key is: root, key path and product subkey.
 void SetSettingsLocation(HKEY root, const std::string& keyPath, const std::string& subkey);
+// Opens (creating when missing) the settings key; the caller closes it.
+bool OpenSettingsKey(HKEY& key);
 // The suite's key of this build, then LoadIdentity.
 bool OpenSuiteKey();
 // Reads all six identity values even when one fails; true only when every

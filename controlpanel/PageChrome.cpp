@@ -2,38 +2,10 @@
 
 #include "frmMain.h"
 
-namespace {
-
-constexpr int SystemHeight = 195;
-constexpr int SystemTop = PageChrome::HeadHeight - SystemHeight;
-
-} // namespace
-
-// The title and the system line lie inside the logo box, so that they stay
-// readable over the logo picture and over its empty background alike.
-PageChrome::PageChrome(forms::Form& form)
-    : picLogo(form, "picLogo"), lblOemTitle(picLogo, "lblOemTitle"),
-      lblSystem(picLogo, "lblSystem"), picIcon(form, "picIcon"), imgIcon(picIcon, "imgIcon") {
-    picLogo.SetBorder(forms::BorderStyle::None);
-    picLogo.Move(Margin, HeadTop, LogoWidth, HeadHeight);
-    lblOemTitle.SetBackStyle(forms::BackStyle::Transparent);
-    // As on the main window, for a vendor style that leaves the design.
-    lblOemTitle.SetFontName("Times New Roman");
-    lblOemTitle.SetFontSize(TitleFontSize);
-    lblOemTitle.SetFontBold(true);
-    lblOemTitle.SetForeColor(TitleBlue);
-    lblOemTitle.Move(0, 0, LogoWidth, TitleHeight);
-    lblSystem.SetBackStyle(forms::BackStyle::Transparent);
+PageChrome::PageChrome(forms::Form& form) : WindowHead(form) {
     lblSystem.SetCaption("TouchScreen Control Panel Version ");
-    lblSystem.Move(0, SystemTop, LogoWidth, SystemHeight);
-    picIcon.Move(IconLeft, HeadTop, HeadHeight, HeadHeight);
 }
 
 void PageChrome::ShowMainIcon() {
     imgIcon.SetPicture(frmMainForm().imgIcon.Picture());
-}
-
-void PageChrome::FitWindow(forms::Form& form, int innerHeight) {
-    form.SetWidth(form.Width() - form.ScaleWidth() + InnerWidth);
-    form.SetHeight(form.Height() - form.ScaleHeight() + innerHeight);
 }

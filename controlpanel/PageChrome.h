@@ -1,40 +1,13 @@
 // The head of every page and information window of the control panel: the
-// reseller's logo or OEM title, the system line and the product icon, as on
-// the main window. The controls carry the names that the common page set-up
-// looks for.
+// shared window head, with the control panel's system line and the main
+// window's product icon.
 #pragma once
 
-#include "forms/Form.h"
-#include "forms/Image.h"
-#include "forms/Label.h"
-#include "forms/PictureBox.h"
+#include "WindowHead.h"
 
-struct PageChrome {
+struct PageChrome : WindowHead {
     explicit PageChrome(forms::Form& form);
-
-    forms::PictureBox picLogo;
-    forms::Label lblOemTitle;
-    forms::Label lblSystem;
-    forms::PictureBox picIcon;
-    forms::Image imgIcon;
 
     // The main window's product icon in this window's icon box.
     void ShowMainIcon();
-    // Gives the window the width of the head and the inner height asked for.
-    static void FitWindow(forms::Form& form, int innerHeight);
-
-    // Twips: where a window's own controls may start below the head, and the
-    // left and right margins of the head.
-    static constexpr int ContentTop = 1380;
-    static constexpr int Margin = 480;
-    static constexpr int InnerWidth = 6615;
-
-    // The head's design, which the main window shares (twips, points).
-    static constexpr int HeadTop = 360;
-    static constexpr int HeadHeight = 780;
-    static constexpr int LogoWidth = 4740;
-    static constexpr int IconLeft = 5280;
-    static constexpr int TitleHeight = 480;
-    static constexpr int TitleFontSize = 18;
-    static constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
 };

@@ -113,6 +113,17 @@ frmMain::frmMain() : Form("frmMain") {
     DesignRows();
     DesignHiddenControls();
     WireEvents();
+    LendHeadToAbout();
+}
+
+// The shared about window opens from here and comes back here.
+void frmMain::LendHeadToAbout() {
+    frmAbout& about = frmAboutForm();
+    about.TakeOverHead = [](frmAbout& window) {
+        window.chrome.imgIcon.SetPicture(frmMainForm().imgIcon.Picture());
+        basMain::PrepareSubWindow(window);
+    };
+    about.ReturnToOpener = basMain::ReturnToMainWindow;
 }
 
 void frmMain::DesignHead() {
@@ -212,12 +223,12 @@ void frmMain::WireEvents() {
 void frmMain::Form_Load() {
     SetCaption(basVersion::ControlPanelTitle);
     lblSystem.SetCaption(lblSystem.Caption() + basVersion::VersionText);
-    if (!EndIfAnotherCopyRuns())
+    if (!BasGlobal::EndIfAnotherCopyRuns(*this, basVersion::ControlPanelFile))
         return;
     LayOutBuild();
     if (!basVersion::IsPs2Build)
         SetKeyPreview(true); // Ctrl+K must reach the window whichever control has the focus
-    if (!LoadSettings())
+    if (!BasGlobal::LoadIdentityOrEnd(*this))
         return;
     basLOGO::ShowBranding({lblOemTitle, lblSystem, picLogo});
     ApplySupportFiles();
@@ -229,17 +240,6 @@ void frmMain::Form_Load() {
     FillCalibrationList();
     BasGlobal::CenterForm(*this);
     BasGlobal::CenterIcon(picIcon, imgIcon);
-}
-
-bool frmMain::EndIfAnotherCopyRuns() {
-    // Asked once per process: the answer holds the first copy's claim, and a
-    // later load of this window in the same process is not a second copy.
-    static const bool anotherCopyRuns = basPostMesg::AnotherCopyRuns(basVersion::ControlPanelFile);
-    if (!anotherCopyRuns)
-        return true;
-    basPostMesg::ActivateRunningCopy(hWnd(), Caption());
-    forms::EndProgram();
-    return false;
 }
 
 void frmMain::LayOutBuild() {
@@ -273,19 +273,6 @@ void frmMain::LayOutBuild() {
         lblSleepTime.SetTop(lblMouseSpeed.Top());
     }
     SetHeight(Height() - rowHeight);
-}
-
-bool frmMain::LoadSettings() {
-    bool loaded;
-    {
-        Hourglass busy;
-        loaded = basOEM::OpenSuiteKey();
-    }
-    if (loaded)
-        return true;
-    BasGlobal::ShowErrorBox(basOEM::LoadFailureText, Caption());
-    forms::EndProgram();
-    return false;
 }
 
 void frmMain::ApplySupportFiles() {

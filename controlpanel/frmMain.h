@@ -84,11 +84,10 @@ class frmMain : public forms::Form {
     void DesignRows();
     void DesignHiddenControls();
     void WireEvents();
+    void LendHeadToAbout();
 
     // Start-up steps; those returning false have ended the program.
-    bool EndIfAnotherCopyRuns();
     void LayOutBuild();
-    bool LoadSettings();
     void ApplySupportFiles();
     bool OpenController();
     void FillSummaries();

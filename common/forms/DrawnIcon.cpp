@@ -9,7 +9,32 @@ void Fill(HDC dc, int size, int stockBrush) {
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(stockBrush)));
 }
 
+enum class Outline { Box, Ellipse };
+
+void DrawShape(HDC dc, const RECT& box, COLORREF fill, COLORREF outline, Outline shape) {
+    HPEN pen = CreatePen(PS_SOLID, 1, outline);
+    HBRUSH brush = CreateSolidBrush(fill);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    if (shape == Outline::Ellipse)
+        Ellipse(dc, box.left, box.top, box.right, box.bottom);
+    else
+        Rectangle(dc, box.left, box.top, box.right, box.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
 } // namespace
+
+void DrawBox(HDC dc, const RECT& box, COLORREF fill, COLORREF outline) {
+    DrawShape(dc, box, fill, outline, Outline::Box);
+}
+
+void DrawEllipse(HDC dc, const RECT& box, COLORREF fill, COLORREF outline) {
+    DrawShape(dc, box, fill, outline, Outline::Ellipse);
+}
 
 HICON CreateDrawnIcon(int size, const std::function<void(HDC)>& drawPicture,
                       const std::function<void(HDC)>& drawMask) {

@@ -13,4 +13,9 @@ namespace forms {
 HICON CreateDrawnIcon(int size, const std::function<void(HDC)>& drawPicture,
                       const std::function<void(HDC)>& drawMask);
 
+// Drawing steps for such icons: a box or an ellipse filled with `fill` and
+// outlined with a one-pixel `outline`.
+void DrawBox(HDC dc, const RECT& box, COLORREF fill, COLORREF outline);
+void DrawEllipse(HDC dc, const RECT& box, COLORREF fill, COLORREF outline);
+
 } // namespace forms

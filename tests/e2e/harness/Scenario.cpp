@@ -25,6 +25,13 @@ Program& Scenario::Start(const std::string& fileName, int showCommand,
     return *programs_.back();
 }
 
+Program& Scenario::StartPath(const std::string& path, int showCommand,
+                             const std::string& arguments) {
+    programs_.push_back(std::make_unique<Program>());
+    programs_.back()->StartPath(path, showCommand, arguments);
+    return *programs_.back();
+}
+
 Program& Scenario::Adopt(DWORD processId) {
     programs_.push_back(std::make_unique<Program>());
     programs_.back()->Adopt(processId);

@@ -24,6 +24,10 @@ class Scenario : public ::testing::Test {
     // (or until it is ended earlier).
     Program& Start(const std::string& fileName, int showCommand = SW_SHOWNORMAL,
                    const std::string& arguments = std::string());
+    // The same for a program given by its full Windows path (a deliverable
+    // copied where the suite puts it).
+    Program& StartPath(const std::string& path, int showCommand = SW_SHOWNORMAL,
+                       const std::string& arguments = std::string());
     // Takes a process started by a deliverable into the scenario's care.
     Program& Adopt(DWORD processId);
 

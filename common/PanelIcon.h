@@ -1,4 +1,4 @@
-// The control panel's product icon: a touch monitor, drawn at run time so
+// The suite's product icon: a touch monitor, drawn at run time so
 // that the program needs no icon file.
 #pragma once
 

@@ -8,6 +8,8 @@ namespace PanelIcon {
 
 namespace {
 
+using forms::DrawBox;
+
 // The monitor in icon pixels: bezel, screen, neck and foot, and the touch
 // mark on the screen.
 const RECT Bezel = {1, 2, 31, 24};
@@ -21,18 +23,6 @@ const COLORREF Outline = RGB(0, 0, 0);
 const COLORREF BezelColor = RGB(192, 192, 192);
 const COLORREF ScreenColor = RGB(0, 128, 128);
 const COLORREF TouchColor = RGB(255, 255, 0);
-
-void DrawBox(HDC dc, const RECT& box, COLORREF fill, COLORREF outline) {
-    HPEN pen = CreatePen(PS_SOLID, 1, outline);
-    HBRUSH brush = CreateSolidBrush(fill);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    Rectangle(dc, box.left, box.top, box.right, box.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
-}
 
 void DrawRing(HDC dc, const RECT& ring, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);

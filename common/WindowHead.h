@@ -1,0 +1,37 @@
+// The head that the suite's windows share: the reseller's logo or OEM title,
+// the system line and the product icon. The controls carry the names that
+// the branding and placement routines look for.
+#pragma once
+
+#include "forms/Form.h"
+#include "forms/Image.h"
+#include "forms/Label.h"
+#include "forms/PictureBox.h"
+
+struct WindowHead {
+    explicit WindowHead(forms::Form& form);
+
+    forms::PictureBox picLogo;
+    forms::Label lblOemTitle;
+    forms::Label lblSystem;
+    forms::PictureBox picIcon;
+    forms::Image imgIcon;
+
+    // Gives the window the width of the head and the inner height asked for.
+    static void FitWindow(forms::Form& form, int innerHeight);
+
+    // Twips: where a window's own controls may start below the head, and the
+    // left and right margins of the head.
+    static constexpr int ContentTop = 1380;
+    static constexpr int Margin = 480;
+    static constexpr int InnerWidth = 6615;
+
+    // The head's design, which the main windows share (twips, points).
+    static constexpr int HeadTop = 360;
+    static constexpr int HeadHeight = 780;
+    static constexpr int LogoWidth = 4740;
+    static constexpr int IconLeft = 5280;
+    static constexpr int TitleHeight = 480;
+    static constexpr int TitleFontSize = 18;
+    static constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
+};

@@ -1,0 +1,8 @@
+// The removal program's entry point; the program lives in basMain.
+#include <windows.h>
+
+#include "basMain.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return basMain::Main();
+}

@@ -1,0 +1,66 @@
+// The failures that end the agent, each with its box titled with the
+// program title, and the second copy that ends at once.
+#include "StartupScenario.h"
+#include "basVersion.h"
+
+namespace aotest {
+namespace {
+
+using StartupFailure = StartupScenario;
+
+// Answers the one box the agent shows and waits for the agent to end.
+void ExpectBoxThenEnd(e2e::Program& agent, const std::string& text) {
+    e2e::MessageBoxInfo box = e2e::WaitForMessageBox(agent.Id());
+    EXPECT_EQ(text, box.text);
+    EXPECT_EQ(basVersion::StartupAgentTitle, box.title);
+    EXPECT_TRUE(box.hasOk && box.hasIcon && box.topmost) << "the shared error box";
+    ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));
+    EXPECT_TRUE(agent.WaitForExit());
+}
+
+TEST_F(StartupFailure, WithoutTheDriverItReportsAfterApplyingAndEnds) {
+    StopDriver();
+    e2e::Program& agent = StartAgent();
+    ExpectBoxThenEnd(agent, std::string("Fail to open ") + basVersion::DriverFile + "!");
+    EXPECT_EQ("500", MouseValue("DoubleClickSpeed")) << "the values went to Windows first";
+    EXPECT_TRUE(SmiProcesses().empty());
+}
+
+TEST_F(StartupFailure, WithoutAControllerItReportsAndStartsNothing) {
+    SimState state = e2e::ReadState(Sim());
+    state.Record.ComPort = 0;
+    state.Record.RightButtonFunction = 1;
+    ASSERT_TRUE(Sim().PresetRecord(state.Record));
+    e2e::Program& agent = StartAgent();
+    ExpectBoxThenEnd(agent, "TouchScreen Controller Not Found!");
+    EXPECT_TRUE(SmiProcesses().empty());
+    EXPECT_TRUE(ToolProcesses().empty());
+}
+
+TEST_F(StartupFailure, WithoutTheIdentityItReportsAndChangesNothing) {
+    e2e::ClearSettingsKey();
+    const uint32_t journalStart = Sim().JournalTotal();
+    e2e::Program& agent = StartAgent();
+    e2e::MessageBoxInfo box = e2e::WaitForMessageBox(agent.Id());
+    EXPECT_EQ(" TouchScreen", box.title.substr(0, 12));
+    EXPECT_EQ("Fail to load data from Register File!", box.text);
+    ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));
+    EXPECT_TRUE(agent.WaitForExit());
+    EXPECT_EQ("1", MouseValue("DoubleClickSpeed"));
+    EXPECT_EQ(journalStart, Sim().JournalTotal()) << "the driver was not asked";
+}
+
+TEST_F(StartupFailure, ASecondCopyLeavesTheSettingsWindowAndEndsWithoutApplying) {
+    e2e::Program& first = StartAgent("/SDC");
+    HWND window = e2e::WaitForForm(first.Id(), "frmMain");
+    ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
+
+    e2e::Program& second = StartAgent();
+    ASSERT_TRUE(second.WaitForExit());
+    EXPECT_TRUE(e2e::MessageBoxesOf(second.Id()).empty());
+    EXPECT_EQ("1", MouseValue("DoubleClickSpeed")) << "the second copy applied nothing";
+    EXPECT_TRUE(first.IsRunning());
+}
+
+} // namespace
+} // namespace aotest

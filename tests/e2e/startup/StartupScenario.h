@@ -1,0 +1,47 @@
+// Scenarios of the startup agent: the agent started from the deliverables
+// folder as the logon starts it, the companions it starts taken into the
+// scenario's care, and Windows' double-click values under HKEY_CURRENT_USER
+// Control Panel\Mouse read back.
+#pragma once
+
+#include <string>
+
+#include "E2e.h"
+
+namespace aotest {
+
+// What the right-button start looks at in the record.
+struct RightButton {
+    uint8_t function;
+    uint8_t autoMode;
+    uint8_t virtualButton;
+};
+
+class StartupScenario : public e2e::Scenario {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The agent with its command line, shown normally.
+    e2e::Program& StartAgent(const std::string& arguments = std::string());
+    // The controller's record with the right-button fields given.
+    void PresetRightButton(const RightButton& settings);
+    // Waits for the agent to end by itself and checks its window showed.
+    void ExpectLogonRunEnds(e2e::Program& agent);
+    // Ids of running companions: the tool and the SMI program.
+    std::vector<DWORD> ToolProcesses() const;
+    std::vector<DWORD> SmiProcesses() const;
+
+    // A folder without the companion programs, to install the agent in.
+    std::string EmptyInstallFolder();
+
+    // The window handle of a running tool registered with the driver, or 0.
+    HWND RegisteredTool();
+};
+
+// A REG_SZ value of HKEY_CURRENT_USER Control Panel\Mouse; "(missing)" when
+// it is not there.
+std::string MouseValue(const std::string& name);
+void WriteMouseValue(const std::string& name, const std::string& text);
+
+} // namespace aotest

@@ -1,0 +1,91 @@
+// The removal program's wait on the uninstaller: every result of the wait
+// call through its seam, and the real wait's handling of window events.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "WinTestSupport.h"
+#include "basMain.h"
+#include "basOEM.h"
+#include "basVersion.h"
+
+namespace {
+
+// The stand-in uninstaller of the deliverables folder, working 2 s.
+class UninstallerWait : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        basOEM::InstallPath = std::string("Z:") + std::getenv("TS_DELIVER_DIR");
+        for (char& c : basOEM::InstallPath)
+            c = c == '/' ? '\\' : c;
+        SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", "2");
+    }
+    void TearDown() override {
+        basMain::SetProcessWait(nullptr);
+        SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", nullptr);
+    }
+};
+
+TEST_F(UninstallerWait, EveryResultOfTheWaitCall) {
+    std::vector<DWORD> tenthSecond(9, WAIT_TIMEOUT);
+    tenthSecond.push_back(WAIT_OBJECT_0);
+    const struct {
+        std::vector<DWORD> results; // what the wait call answers, attempt by attempt
+        const char* box;            // the failure shown, or null when finished
+    } cases[] = {
+        {{WAIT_OBJECT_0}, nullptr},
+        {tenthSecond, nullptr},
+        {std::vector<DWORD>(10, WAIT_TIMEOUT), "Fail to remove files! (WAIT_TIMEOUT)"},
+        {{WAIT_TIMEOUT, WAIT_FAILED}, "Fail to remove files! (WAIT_FAILED)"},
+        {{WAIT_ABANDONED}, "Fail to remove files! (WAIT_ABANDONED)"},
+    };
+    for (const auto& c : cases) {
+        size_t calls = 0;
+        basMain::SetProcessWait([&](HANDLE process, DWORD milliseconds) {
+            EXPECT_TRUE(process != nullptr && milliseconds == 1000);
+            return calls < c.results.size() ? c.results[calls++] : WAIT_FAILED;
+        });
+        wintest::BoxRecorder boxes;
+        EXPECT_EQ(c.box == nullptr, basMain::RunUninstaller()) << c.results.size();
+        EXPECT_EQ(c.results.size(), calls) << "attempts made";
+        ASSERT_EQ(c.box ? 1u : 0u, boxes.Boxes().size()) << c.results.size();
+        if (c.box) {
+            EXPECT_EQ(c.box, boxes.Boxes()[0].text);
+            EXPECT_EQ(basVersion::RemovalTitle, boxes.Boxes()[0].title);
+            EXPECT_EQ(unsigned{MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL},
+                      boxes.Boxes()[0].style);
+        }
+    }
+}
+
+ULONGLONG CpuMilliseconds() {
+    FILETIME created, ended, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+    auto value = [](const FILETIME& t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 10000;
+    };
+    return value(kernel) + value(user);
+}
+
+TEST_F(UninstallerWait, TheRealWaitSleepsAndHandlesEvents) {
+    int handled = 0;
+    basMain::SetProcessWait([&](HANDLE process, DWORD milliseconds) {
+        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+        const DWORD result = basMain::WaitHandlingEvents(process, milliseconds);
+        MSG left;
+        handled += PeekMessageA(&left, nullptr, 0, 0, PM_NOREMOVE) ? 0 : 1;
+        return result;
+    });
+    const ULONGLONG cpuBefore = CpuMilliseconds();
+    const DWORD start = GetTickCount();
+    EXPECT_TRUE(basMain::RunUninstaller());
+    const DWORD waited = GetTickCount() - start;
+    EXPECT_GE(waited, 1500u);
+    EXPECT_LT(waited, 5000u) << "the uninstaller's end ends the wait";
+    EXPECT_GE(handled, 2) << "events are handled during each attempt";
+    EXPECT_LT(CpuMilliseconds() - cpuBefore, 500u) << "the wait sleeps, it does not spin";
+}
+
+} // namespace

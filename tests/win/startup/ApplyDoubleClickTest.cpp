@@ -1,0 +1,82 @@
+// The double-click steps: the letters of the failed steps, the stored values
+// and their defaults.
+#include "BasMain.h"
+#include "Settings.h"
+#include "StartupTestSupport.h"
+#include "basVersion.h"
+
+namespace aotest {
+namespace {
+
+using ApplyDoubleClick = StartupTest;
+
+TEST_F(ApplyDoubleClick, EveryFailedStepLeavesItsLetterInOneBox) {
+    const struct {
+        const char* failing;
+        const char* box; // "" for none
+        bool stored;     // the settings key is written
+    } cases[] = {
+        {"", "", true},
+        {"W", "Fail to SetDoubleClock (W)!", true},
+        {"TR", "Fail to SetDoubleClock (TR)!", false},
+        {"WHTR", "Fail to SetDoubleClock (WHTR)!", false},
+        {"wht", "Fail to SetDoubleClock (wht)!", true},
+        {"Hh", "Fail to SetDoubleClock (Hh)!", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failing);
+        e2e::PrepareSettingsKey();
+        mouse = MouseRecorder{c.failing, {}, {}};
+        const size_t boxesBefore = boxes.Boxes().size();
+        BasMain::DoubleClick = {420, 8, 9};
+
+        BasMain::ApplyDoubleClick();
+
+        const std::vector<std::pair<UINT, UINT>> parameters = {
+            {SPI_SETDOUBLECLKWIDTH, 8}, {SPI_SETDOUBLECLKHEIGHT, 9}, {SPI_SETDOUBLECLICKTIME, 420}};
+        EXPECT_EQ(parameters, mouse.parameters) << "every value is offered whatever failed";
+        if (c.box[0] == '\0') {
+            EXPECT_EQ(boxesBefore, boxes.Boxes().size());
+        } else {
+            ASSERT_EQ(boxesBefore + 1, boxes.Boxes().size());
+            EXPECT_EQ(c.box, boxes.Boxes().back().text);
+            EXPECT_EQ(basVersion::StartupAgentTitle, boxes.Boxes().back().title);
+            EXPECT_EQ(0x1010u, boxes.Boxes().back().style);
+        }
+        DWORD speed = 0;
+        EXPECT_EQ(c.stored, e2e::ReadSettingDword("DoubleClickSpeed", speed));
+        if (c.stored) {
+            EXPECT_EQ(420u, speed);
+            const std::vector<std::pair<std::string, std::string>> written = {
+                {"DoubleClickWidth", "8"}, {"DoubleClickHeight", "9"}, {"DoubleClickSpeed", "420"}};
+            EXPECT_EQ(written, mouse.written);
+        }
+    }
+}
+
+TEST_F(ApplyDoubleClick, OneMissingOrMistypedValueGivesAllThreeDefaults) {
+    const struct {
+        const char* name;
+        bool asText;
+    } spoilers[] = {{"DoubleClickSpeed", false}, {"DoubleClickHeight", true}};
+    for (const auto& spoiler : spoilers) {
+        SCOPED_TRACE(spoiler.name);
+        e2e::PrepareSettingsKey();
+        for (const char* name : {"DoubleClickSpeed", "DoubleClickWidth", "DoubleClickHeight"}) {
+            if (std::string(name) != spoiler.name || spoiler.asText) {
+                ASSERT_TRUE(e2e::WriteSettingDword(name, 300));
+            }
+        }
+        if (spoiler.asText) {
+            ASSERT_TRUE(e2e::WriteSettingString(spoiler.name, "300"));
+        }
+        BasMain::LoadDoubleClick();
+        EXPECT_EQ(StartupRules::Defaults, BasMain::DoubleClick);
+    }
+    ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickHeight", 30));
+    BasMain::LoadDoubleClick();
+    EXPECT_EQ((StartupRules::DoubleClick{300, 300, 30}), BasMain::DoubleClick);
+}
+
+} // namespace
+} // namespace aotest
