@@ -46,16 +46,6 @@ VIAddVersionKey LegalCopyright "Orvalith"
 Page directory
 Page instfiles
 
-; Programs that are not built yet are left out, with a warning, until every
-; program of the suite exists.
-!macro Program FILE
-  !if /FileExists "${DELIVER}\${FILE}"
-    File "${DELIVER}\${FILE}"
-  !else
-    !warning "${FILE} is not built; left out of the package"
-  !endif
-!macroend
-
 ; Files of the install folder are named in the uninstaller's list
 ; (unins000.dat, open as $0: one name a line, relative to the install
 ; folder), which it removes.
@@ -64,7 +54,7 @@ Page instfiles
 !macroend
 
 !macro InstallProgram FILE
-  !insertmacro Program "${FILE}"
+  File "${DELIVER}\${FILE}"
   !insertmacro Listed "${FILE}"
 !macroend
 
@@ -86,9 +76,9 @@ Section "TouchScreen"
   ; The removal program lives in the Windows folder, and so does the PS/2
   ; build's registration program, which installation and removal start there.
   SetOutPath "$WINDIR"
-  !insertmacro Program "KVD2K${LETTER}de.exe"
+  File "${DELIVER}\KVD2K${LETTER}de.exe"
   !if ${LETTER} == P
-    !insertmacro Program "KVD2KReg.exe"
+    File "${DELIVER}\KVD2KReg.exe"
   !endif
 
   ; The installation identity. Every program loads all six values before

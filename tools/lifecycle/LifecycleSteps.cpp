@@ -164,6 +164,8 @@ TEST(Lifecycle, Setup) {
         Check(RoleFile(role) + " in the install folder", FileThere(InstallFile(RoleFile(role))));
     Check("unins000.exe in the install folder", FileThere(InstallFile("unins000.exe")));
     Check(RoleFile("de") + " in the Windows folder", FileThere(WindowsFile(RoleFile("de"))));
+    Check(std::string("no driver file ") + basVersion::DriverFile + " in the install folder",
+          !FileThere(InstallFile(basVersion::DriverFile)));
     Check("HardwareID", basVersion::HardwareId, Setting("HardwareID"));
     Check("VenderName from setup.oem", "Orvalith", Setting("VenderName"));
     Check("VenderStyle from setup.oem", "11120900", Setting("VenderStyle"));
