@@ -46,7 +46,8 @@ mkdir -p "$out"
 for bmp in "$raw"/*.bmp; do
     [ -e "$bmp" ] || continue
     name=$(basename "${bmp%.bmp}")
-    convert "$bmp" "$out/$name.png"
+    # Without dates in the file, an unchanged window gives the same file.
+    convert "$bmp" -strip "$out/$name.png"
 done
 
 # Every picture the README's gallery shows must have been made now.
