@@ -52,11 +52,17 @@ function(suite_program role)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${t}_version.rc)
     file(WRITE ${rc} "#define TS_FILE_NAME \"KVD2K${letter}${role}.exe\"\n"
                      "#include \"${TS_SOURCE_DIR}/common/version.rc\"\n")
-    add_executable(${t} WIN32 ${A_SOURCES} ${rc})
+    add_executable(${t} WIN32 ${A_SOURCES} ${rc} ${TS_SOURCE_DIR}/common/LeanRuntime.cpp
+                              ${TS_SOURCE_DIR}/common/LeanThreads.cpp)
     ts_build_settings(${t} ${letter})
     set_target_properties(${t} PROPERTIES OUTPUT_NAME KVD2K${letter}${role}
                                           RUNTIME_OUTPUT_DIRECTORY ${TS_DELIVER_DIR})
     ts_link(${t} ${letter} PRIVATE ${A_LIBS})
+    # Deliverables ship without symbols, and without relocations: an EXE
+    # loads at its preferred base, and Windows 2000 moves none. The link map
+    # shows what they pull in.
+    target_link_options(${t} PRIVATE -s -Wl,--disable-dynamicbase,--disable-reloc-section
+                        -Wl,-Map=${CMAKE_CURRENT_BINARY_DIR}/${t}.map)
   endforeach()
 endfunction()
 

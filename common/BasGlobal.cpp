@@ -4,6 +4,7 @@
 
 #include "SharedRoutines.h"
 #include "basVersion.h"
+#include "forms/Runtime.h"
 
 namespace BasGlobal {
 
@@ -95,6 +96,19 @@ void GetSmiWindow() {
 }
 void PlayBeep() {
     Request(IOCTL_PlayBeep, Beep);
+}
+
+bool RepeatUntilDone(void (*request)()) {
+    constexpr int Attempts = 4;
+    constexpr unsigned long PauseMs = 50; // a busy driver gets time to recover
+    for (int attempt = 1;; ++attempt) {
+        request();
+        if (LastRequestResult)
+            return true;
+        if (attempt == Attempts)
+            return false;
+        forms::PauseMilliseconds(PauseMs);
+    }
 }
 
 } // namespace BasGlobal

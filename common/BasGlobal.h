@@ -18,7 +18,8 @@ extern BeepBlock Beep;
 extern WindowBlock ToolWindow; // right-button tool registration
 extern WindowBlock SmiWindow;  // SMI program registration and RotationCode
 
-// Outcome of the last request; kept for inspection, no caller relies on it.
+// Outcome of the last request: callers that must not act on a stale block
+// (the companion commands, the right-button tool's registration) check it.
 extern BOOL LastRequestResult;
 extern DWORD LastByteCount;
 
@@ -42,5 +43,10 @@ void GetToolWindow();
 void SetToolWindow();
 void GetSmiWindow();
 void PlayBeep();
+
+// Makes a request again, a few times with a short pause in between, while it
+// fails: for requests that put back a state the user relies on (a disarmed
+// driver, the touch mode to return to). True once it succeeded.
+bool RepeatUntilDone(void (*request)());
 
 } // namespace BasGlobal

@@ -41,6 +41,36 @@ bool BelongsTo16BitTask(HWND window) {
     return GetWindowWord(window, GWL_HINSTANCE) != 0;
 }
 
+bool IsTitledCandidate(HWND window, HWND own, const std::string& title) {
+    if (window == own || GetParent(window) != nullptr || BelongsTo16BitTask(window))
+        return false;
+    char text[TitleBufferLength] = {};
+    GetWindowTextA(window, text, TitleBufferLength);
+    return GetWindowTextLengthA(window) > 0 && title == text;
+}
+
+// One walk down the top-level windows for the first shown window with the
+// title, noting the first hidden one on the way: copies that start together
+// each own a hidden window with this title while they check. False when the
+// chain broke under the walk (a window destroyed while the walk stood on it).
+bool WalkTopLevelWindows(HWND own, const std::string& title, HWND& shown, HWND& hidden) {
+    for (HWND window = FindWindowA(nullptr, nullptr); window != nullptr;) {
+        if (IsTitledCandidate(window, own, title)) {
+            if (IsWindowVisible(window)) {
+                shown = window;
+                return true;
+            }
+            if (hidden == nullptr)
+                hidden = window;
+        }
+        HWND next = GetWindow(window, GW_HWNDNEXT);
+        if (next == nullptr && !IsWindow(window))
+            return false;
+        window = next;
+    }
+    return true;
+}
+
 } // namespace
 
 void HideToolWindow() {
@@ -66,16 +96,14 @@ bool StartSmi() {
 }
 
 HWND FindInstanceWindow(HWND own, const std::string& title) {
-    for (HWND window = FindWindowA(nullptr, nullptr); window != nullptr;
-         window = GetWindow(window, GW_HWNDNEXT)) {
-        if (window == own || GetParent(window) != nullptr || BelongsTo16BitTask(window))
-            continue;
-        char text[TitleBufferLength] = {};
-        GetWindowTextA(window, text, TitleBufferLength);
-        if (GetWindowTextLengthA(window) > 0 && title == text)
-            return window;
+    constexpr int MaxWalks = 10;
+    HWND shown = nullptr;
+    HWND hidden = nullptr;
+    for (int walk = 0; walk < MaxWalks; ++walk) {
+        if (WalkTopLevelWindows(own, title, shown, hidden))
+            break;
     }
-    return nullptr;
+    return shown != nullptr ? shown : hidden;
 }
 
 bool AnotherCopyRuns(const std::string& programFile) {

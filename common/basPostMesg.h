@@ -26,7 +26,9 @@ void QuitSmi();
 bool StartTool();
 bool StartSmi();
 
-// Another top-level window titled exactly `title`, not `own`, or 0.
+// Another top-level window titled exactly `title`, not `own`, a shown one
+// before a hidden one; or 0. The walk over the windows starts again when a
+// window closes under it.
 HWND FindInstanceWindow(HWND own, const std::string& title);
 
 // True when a copy of the program (file name such as "KVD2KCcp.exe") already

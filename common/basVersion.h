@@ -2,9 +2,7 @@
 // serial (0) or the PS/2 (1) column; every program of a build uses the same values.
 #pragma once
 
-#ifndef TS_BUILD_PS2
-#error "TS_BUILD_PS2 must be defined to 0 (serial build) or 1 (PS/2 build)"
-#endif
+#include "BuildNames.h"
 
 namespace basVersion {
 
@@ -12,12 +10,12 @@ constexpr bool IsPs2Build = TS_BUILD_PS2 != 0;
 
 constexpr const char* BuildLetter = IsPs2Build ? "P" : "C";
 constexpr const char* BuildWord = IsPs2Build ? "PS2" : "COM";
-constexpr const char* DriverName = IsPs2Build ? "KVD2KPS2" : "KVD2KCOM";
-constexpr const char* DriverFile = IsPs2Build ? "KVD2KPS2.sys" : "KVD2KCOM.sys";
-constexpr const char* DeviceName = IsPs2Build ? "\\\\.\\KVD2KPS2" : "\\\\.\\KVD2KCOM";
+constexpr const char* DriverName = TS_DRIVER_NAME;
+constexpr const char* DriverFile = TS_DRIVER_NAME ".sys";
+constexpr const char* DeviceName = "\\\\.\\" TS_DRIVER_NAME;
 constexpr const char* HardwareId = IsPs2Build ? "*PNP0F03" : "*ZKT0001";
 constexpr const char* VersionText = IsPs2Build ? "7.0.PS2" : "7.0.COM";
-constexpr const char* ProductLabel = IsPs2Build ? "TS-PS2" : "TS-COM";
+constexpr const char* ProductLabel = TS_PRODUCT_LABEL;
 
 // Serial port names use "COM" in both builds.
 constexpr const char* PortPrefix = "COM";
@@ -52,7 +50,7 @@ constexpr const char* InstallerTitle =
     IsPs2Build ? "TouchScreen Driver Installation" : "TouchScreen Driver Installation #TS-COM";
 
 // Settings key (HKEY_LOCAL_MACHINE): key path and product subkey.
-constexpr const char* SettingsKeyPath = "SOFTWARE\\Orvalith\\TouchScreen";
+constexpr const char* SettingsKeyPath = TS_SETTINGS_ROOT "\\" TS_SETTINGS_VENDOR_PATH;
 constexpr const char* SettingsSubkey = ProductLabel;
 
 } // namespace basVersion

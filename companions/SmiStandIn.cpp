@@ -15,25 +15,24 @@ constexpr int32_t NoWindow = -1;
 const char* const WindowClass = "TsSmiStandIn";
 const char* const WindowTitle = "SMI";
 
-// The rotation code is the controller's own setting; the registration keeps it.
-int16_t RotationCode = 0;
-
 int32_t HandleValue(HWND window) {
     return static_cast<int32_t>(reinterpret_cast<intptr_t>(window));
 }
 
-void Register(HWND window) {
-    BasGlobal::GetSmiWindow();
-    if (BasGlobal::LastRequestResult)
-        RotationCode = BasGlobal::SmiWindow.Value;
-    sim::Client().SetSmiWindow(HandleValue(window), RotationCode);
+// The rotation code is the controller's own setting, which the registration
+// carries: it is passed on as read just before, never guessed. False when
+// the registration could not be read.
+bool Register(HWND window) {
+    if (!BasGlobal::RepeatUntilDone(BasGlobal::GetSmiWindow))
+        return false;
+    return sim::Client().SetSmiWindow(HandleValue(window), BasGlobal::SmiWindow.Value);
 }
 
 // Only our own registration is withdrawn; a later SMI window keeps its own.
 void Unregister(HWND window) {
-    BasGlobal::GetSmiWindow();
-    if (BasGlobal::LastRequestResult && BasGlobal::SmiWindow.Handle == HandleValue(window))
-        sim::Client().SetSmiWindow(NoWindow, RotationCode);
+    if (BasGlobal::RepeatUntilDone(BasGlobal::GetSmiWindow) &&
+        BasGlobal::SmiWindow.Handle == HandleValue(window))
+        sim::Client().SetSmiWindow(NoWindow, BasGlobal::SmiWindow.Value);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -68,11 +67,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     HWND window =
         CreateWindowA(WindowClass, WindowTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                       CW_USEDEFAULT, CW_USEDEFAULT, 200, 80, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) {
+    if (window == nullptr || !Register(window)) {
         BasGlobal::CloseDevice();
         return 1;
     }
-    Register(window);
     ShowWindow(window, showCommand);
 
     MSG message;

@@ -190,6 +190,9 @@ void frmCalibration::picCalibration_KeyPress(int& keyAscii) {
 // ---- the run ----
 
 void frmCalibration::RunCalibration() {
+    // The window is open: the hourglass of its opening must not stay on
+    // while the run waits for touches and answers.
+    forms::SetScreenMousePointer(forms::MousePointer::Default);
     BasGlobal::GetSmiWindow();
     OldCalibration = CalibrationOf(BasGlobal::Device);
     OldDirection = BasGlobal::Device.PanelDirection;
@@ -363,6 +366,6 @@ void frmCalibration::SendControllerMode(int32_t mode) {
 }
 
 bool frmCalibration::ProcessEvents() {
-    forms::DoEvents();
+    forms::WaitForEvents();
     return IsLoaded();
 }

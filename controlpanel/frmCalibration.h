@@ -63,7 +63,9 @@ class frmCalibration : public forms::Form {
     void ShowLiftPrompt(const std::string& text);
     void SetTouchIndicator(bool on);
     void SendControllerMode(int32_t mode);
-    // Dispatches pending events; false once the window has been closed.
+    // Waits for events for one poll period and dispatches them; false once
+    // the window has been closed. The point and lift-off waits call it
+    // between two driver polls.
     bool ProcessEvents();
 
     Calibration::CalibrationGeometry Geometry{};

@@ -61,9 +61,11 @@ constexpr int ExitLeft = 5160;
 constexpr int SmallButtonWidth = 975;
 
 constexpr int DetectionTop = 4980;
-constexpr int DetectionLabelLeft = 960;
+// Like the summaries, the word has the whole inside of its frame, centred
+// there as designed: in some systems' fonts it is wider than designed.
+constexpr int DetectionLabelLeft = RowLeft + SummaryInset;
 constexpr int DetectionLabelTop = 5100;
-constexpr int DetectionLabelWidth = 735;
+constexpr int DetectionLabelWidth = RowButtonWidth - 2 * SummaryInset;
 constexpr int DetectionLabelHeight = 195;
 
 // The controls that are never shown sit below the window's inner area.

@@ -173,7 +173,8 @@ void frmTest::Form_Activate() {
 void frmTest::Form_Unload(bool&) {
     if (TouchModeSwitched) {
         BasGlobal::Device.VirtualButton = SavedTouchMode;
-        BasGlobal::SetVirtualButton();
+        // Left in Drag Drop, every touch after the test would be a drag.
+        BasGlobal::RepeatUntilDone(BasGlobal::SetVirtualButton);
         TouchModeSwitched = false;
     }
     basMain::ReturnToMainWindow();

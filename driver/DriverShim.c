@@ -3,15 +3,8 @@
  * every device-control request to the controller model. */
 #include <ddk/wdm.h>
 
+#include "BuildNames.h"
 #include "SimController.h"
-
-#if SIM_PS2
-#define SIM_DRIVER_NAME L"KVD2KPS2"
-#define SIM_SUBKEY L"TS-PS2"
-#else
-#define SIM_DRIVER_NAME L"KVD2KCOM"
-#define SIM_SUBKEY L"TS-COM"
-#endif
 
 /* The model and its journal live in static storage: one controller per system.
  * The driver host dispatches the requests of one driver one at a time, so the
@@ -105,9 +98,11 @@ static int ReadDwordValue(HANDLE key, const char* name, ULONG* value) {
 
 /* The suite's 32-bit programs see the 32-bit view of SOFTWARE; look there first. */
 static void LoadStartValues(void) {
-    static const WCHAR* const paths[] = {
-        L"\\Registry\\Machine\\SOFTWARE\\Wow6432Node\\Orvalith\\TouchScreen\\" SIM_SUBKEY,
-        L"\\Registry\\Machine\\SOFTWARE\\Orvalith\\TouchScreen\\" SIM_SUBKEY};
+    static const WCHAR* const paths[] = {L"\\Registry\\Machine\\" TS_SETTINGS_ROOT
+                                         "\\Wow6432Node\\" TS_SETTINGS_VENDOR_PATH
+                                         "\\" TS_PRODUCT_LABEL,
+                                         L"\\Registry\\Machine\\" TS_SETTINGS_ROOT
+                                         "\\" TS_SETTINGS_VENDOR_PATH "\\" TS_PRODUCT_LABEL};
     for (unsigned p = 0; p < sizeof paths / sizeof paths[0]; p++) {
         UNICODE_STRING path;
         RtlInitUnicodeString(&path, paths[p]);
@@ -129,7 +124,7 @@ static void LoadStartValues(void) {
 
 static void DriverUnload(DRIVER_OBJECT* driver) {
     UNICODE_STRING link;
-    RtlInitUnicodeString(&link, L"\\DosDevices\\" SIM_DRIVER_NAME);
+    RtlInitUnicodeString(&link, L"\\DosDevices\\" TS_DRIVER_NAME);
     IoDeleteSymbolicLink(&link);
     if (driver->DeviceObject)
         IoDeleteDevice(driver->DeviceObject);
@@ -137,12 +132,12 @@ static void DriverUnload(DRIVER_OBJECT* driver) {
 
 NTSTATUS WINAPI DriverEntry(DRIVER_OBJECT* driver, UNICODE_STRING* registryPath) {
     (void)registryPath;
-    SimInit(&Controller, SIM_PS2);
+    SimInit(&Controller, TS_BUILD_PS2);
     LoadStartValues();
 
     UNICODE_STRING name, link;
-    RtlInitUnicodeString(&name, L"\\Device\\" SIM_DRIVER_NAME);
-    RtlInitUnicodeString(&link, L"\\DosDevices\\" SIM_DRIVER_NAME);
+    RtlInitUnicodeString(&name, L"\\Device\\" TS_DRIVER_NAME);
+    RtlInitUnicodeString(&link, L"\\DosDevices\\" TS_DRIVER_NAME);
     DEVICE_OBJECT* device;
     NTSTATUS status = IoCreateDevice(driver, 0, &name, FILE_DEVICE_MOUSE, 0, FALSE, &device);
     if (!NT_SUCCESS(status))

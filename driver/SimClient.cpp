@@ -47,8 +47,9 @@ bool Client::SetSmiWindow(int32_t handle, int16_t rotationCode) {
     return Raw(IOCTL_SimSetSmiWindow, &block, sizeof block, nullptr, 0, nullptr);
 }
 
-bool Client::FailNext(uint32_t count) {
-    return Raw(IOCTL_SimFailNext, &count, sizeof count, nullptr, 0, nullptr);
+bool Client::FailNext(uint32_t count, uint32_t code) {
+    uint32_t request[2] = {count, code};
+    return Raw(IOCTL_SimFailNext, request, sizeof request, nullptr, 0, nullptr);
 }
 
 bool Client::GetState(SimState& state) {

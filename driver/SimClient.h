@@ -24,7 +24,8 @@ class Client {
     bool SetPresent(bool present);
     bool QueueTouch(const std::vector<SimTouchSample>& samples);
     bool SetSmiWindow(int32_t handle, int16_t rotationCode);
-    bool FailNext(uint32_t count);
+    // The next `count` suite requests fail; with a code, only requests with that code.
+    bool FailNext(uint32_t count, uint32_t code = 0);
     bool GetState(SimState& state);
     // Every journal entry from `first` on (up to what the driver still keeps).
     std::vector<SimJournalEntry> Journal(uint32_t first = 0);

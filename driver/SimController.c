@@ -90,6 +90,7 @@ static void ResetRuntime(SimController* sim) {
     ZeroBytes(&sim->Current, sizeof sim->Current);
     sim->QueueHead = sim->QueueCount = 0;
     sim->FailPending = 0;
+    sim->FailCode = 0;
     sim->JournalTotal = 0;
 }
 
@@ -237,7 +238,7 @@ static void TakeNextSample(SimController* sim) {
 
 static SimStatus SuiteRequest(SimController* sim, uint32_t code, void* buffer, uint32_t size,
                               uint32_t* returned) {
-    if (sim->FailPending > 0) {
+    if (sim->FailPending > 0 && (sim->FailCode == 0 || sim->FailCode == code)) {
         sim->FailPending--;
         Journal(sim, code, buffer, size, 1);
         return SimFailed;
@@ -350,6 +351,7 @@ static SimStatus SimulationRequest(SimController* sim, uint32_t code, void* buff
         if (inLength < sizeof(uint32_t))
             return SimBufferTooSmall;
         sim->FailPending = *(const uint32_t*)buffer;
+        sim->FailCode = inLength >= 2 * sizeof(uint32_t) ? ((const uint32_t*)buffer)[1] : 0;
         return SimOk;
     case IOCTL_SimGetState: {
         if (outLength < sizeof(SimState))

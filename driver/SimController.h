@@ -33,6 +33,7 @@ typedef struct SimController {
     uint32_t QueueHead;
     uint32_t QueueCount;
     uint32_t FailPending;
+    uint32_t FailCode; /* 0: any suite request fails */
     SimJournalEntry Journal[SimJournalMax];
     uint32_t JournalTotal; /* entries since reset; the newest SimJournalMax are kept */
 } SimController;

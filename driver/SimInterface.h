@@ -27,7 +27,9 @@ extern "C" {
 /* In: uint32_t first entry wanted. Out: SimJournalHeader then as many
  * SimJournalEntry as fit. */
 #define IOCTL_SimReadJournal SIM_REQUEST(0xE05)
-/* In: uint32_t n: the next n suite requests fail and change nothing. */
+/* In: uint32_t n, optionally followed by a uint32_t code: the next n suite
+ * requests (with that code only, when one is given and not 0) fail and change
+ * nothing. */
 #define IOCTL_SimFailNext SIM_REQUEST(0xE06)
 /* Out: SimState. */
 #define IOCTL_SimGetState SIM_REQUEST(0xE07)

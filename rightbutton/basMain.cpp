@@ -22,6 +22,18 @@ std::string WndProcFailText(WPARAM wParam, LPARAM lParam) {
     return text;
 }
 
+// True while an unknown command's message box is open. Its message loop
+// dispatches further commands; a box for each would nest without end.
+bool reportingUnknownCode = false;
+
+void ReportUnknownCode(WPARAM wParam, LPARAM lParam) {
+    if (reportingUnknownCode)
+        return;
+    reportingUnknownCode = true;
+    forms::MsgBox(WndProcFailText(wParam, lParam), MB_OK, basVersion::RightButtonTitle);
+    reportingUnknownCode = false;
+}
+
 } // namespace
 
 frmMain& MainForm() {
@@ -29,12 +41,13 @@ frmMain& MainForm() {
     return form;
 }
 
-int Main(int showCommand) {
+int Main() {
     frmMain& form = MainForm();
     if (!form.Load())
         return 0;
-    if (showCommand != SW_HIDE)
-        form.Show();
+    // Shown whatever the show command: the programs that start the tool pass
+    // SW_HIDE only so that nothing flashes while it starts.
+    form.Show();
     return forms::RunMessageLoop();
 }
 
@@ -64,7 +77,7 @@ LRESULT CALLBACK RBF_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         MainForm().Unload();
         break;
     default:
-        forms::MsgBox(WndProcFailText(wParam, lParam), MB_OK, basVersion::RightButtonTitle);
+        ReportUnknownCode(wParam, lParam);
         break;
     }
     return 0;
@@ -72,6 +85,6 @@ LRESULT CALLBACK RBF_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace basMain
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    return basMain::Main(showCommand);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return basMain::Main();
 }

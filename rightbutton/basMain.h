@@ -12,8 +12,8 @@ namespace basMain {
 frmMain& MainForm();
 
 // Loads the form (which registers the tool or ends the program), shows it
-// unless started with SW_HIDE, and runs until it is unloaded.
-int Main(int showCommand);
+// and runs until it is unloaded.
+int Main();
 
 // Saves the window's message handler and puts RBF_WndProc in its place.
 void InstallHandler(HWND window);
@@ -21,7 +21,7 @@ void InstallHandler(HWND window);
 void RemoveHandler(HWND window);
 
 // WM_USER 0x1000 hide, 0x1001 show, 0x100E close; any other WM_USER code is
-// reported in a message box. Every WM_USER returns 0; all other messages go
+// reported in a message box (one at a time). Every WM_USER returns 0; all other messages go
 // to the saved handler.
 LRESULT CALLBACK RBF_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -5,7 +5,7 @@
 #include "BasGlobal.h"
 #include "RightButtonIcon.h"
 #include "basMain.h"
-#include "basPostMesg.h"
+#include "basRegistration.h"
 #include "basVersion.h"
 #include "forms/InputCodes.h"
 #include "forms/Runtime.h"
@@ -14,16 +14,6 @@
 namespace {
 
 constexpr int ButtonSize = 600; // twips: 40 pixels at 15 twips per pixel
-constexpr int32_t NoWindow = -1;
-
-HWND AsWindow(int32_t handle) {
-    return reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
-}
-
-int32_t AsHandle(HWND window) {
-    return static_cast<int32_t>(reinterpret_cast<intptr_t>(window));
-}
-
 } // namespace
 
 frmMain::frmMain() : Form("frmMain") {
@@ -54,21 +44,6 @@ void frmMain::PlaceWindow() {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-bool frmMain::RegisterOrShowRunningCopy() {
-    using BasGlobal::ToolWindow;
-    BasGlobal::GetToolWindow();
-    // A registration whose window is gone was left by a copy that ended
-    // without unregistering; it must not keep the tool from starting.
-    if (ToolWindow.Handle != NoWindow && IsWindow(AsWindow(ToolWindow.Handle))) {
-        SendMessageA(AsWindow(ToolWindow.Handle), WM_USER, basPostMesg::ShowToolCode, 0);
-        return false;
-    }
-    ToolWindow.Value = 0;
-    ToolWindow.Handle = AsHandle(hWnd());
-    BasGlobal::SetToolWindow();
-    return true;
-}
-
 void frmMain::Form_Load() {
     waiting_ = 0;
     PlaceWindow();
@@ -77,7 +52,7 @@ void frmMain::Form_Load() {
         forms::EndProgram();
         return;
     }
-    if (!RegisterOrShowRunningCopy()) {
+    if (!basRegistration::RegisterOrShowRunningCopy(hWnd())) {
         BasGlobal::CloseDevice();
         forms::EndProgram();
         return;
@@ -86,11 +61,8 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Form_Unload(bool&) {
-    using BasGlobal::ToolWindow;
     waiting_ = 0;
-    ToolWindow.Handle = NoWindow;
-    ToolWindow.Value = 0;
-    BasGlobal::SetToolWindow();
+    basRegistration::Unregister(hWnd());
     BasGlobal::CloseDevice();
     basMain::RemoveHandler(hWnd());
 }
@@ -100,12 +72,11 @@ void frmMain::cmdAction_Click() {
     if (waiting_ == 1)
         return; // a click sent to the hidden button during the wait
     cmdAction.SetVisible(false);
-    ToolWindow.Value = 1;
-    BasGlobal::SetToolWindow();
+    basRegistration::Arm();
     waiting_ = 1;
 
     do {
-        forms::DoEvents();
+        forms::WaitForEvents();
         BasGlobal::GetToolWindow();
         forms::DoEvents();
     } while (ToolWindow.Value != 0 && waiting_ == 1);
@@ -114,8 +85,7 @@ void frmMain::cmdAction_Click() {
     // the window must not come back.
     if (!IsLoaded())
         return;
-    ToolWindow.Value = 0;
-    BasGlobal::SetToolWindow();
+    basRegistration::Disarm();
     waiting_ = 0;
     cmdAction.SetVisible(true);
 }

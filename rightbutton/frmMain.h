@@ -24,8 +24,6 @@ class frmMain : public forms::Form {
 
     // Client area exactly the button, bottom-right corner of the work area, on top.
     void PlaceWindow();
-    // True when this copy registered itself; false when another copy runs.
-    bool RegisterOrShowRunningCopy();
 
     // 1 while waiting for the driver to make the right click; cleared to cancel.
     int16_t waiting_ = 0;

@@ -54,6 +54,9 @@ mkdir -p "$target"
 cp "$build/drivers/KVD2KCOM.sys" "$build/drivers/KVD2KPS2.sys" "$target/"
 
 setsid -f wineserver -p </dev/null >/dev/null 2>&1
+# Wine ends the services, the driver host with the simulated controllers
+# included, when the last ordinary process of the prefix exits: the keeper
+# is an ordinary process that outlives every program of a run.
 setsid -f wine "$build/tools/PrefixKeeper.exe" </dev/null >/dev/null 2>&1
 
 for name in KVD2KCOM KVD2KPS2; do

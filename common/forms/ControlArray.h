@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -30,12 +29,8 @@ template <class T> class ControlArray {
     }
 
     // The element with the index; std::out_of_range for a number the array
-    // does not have.
-    T& operator[](int index) const {
-        if (index < first_ || index > UBound())
-            throw std::out_of_range("control array index " + std::to_string(index));
-        return *elements_[static_cast<size_t>(index - first_)];
-    }
+    // does not have (one below the first wraps to a position past the end).
+    T& operator[](int index) const { return *elements_.at(static_cast<size_t>(index - first_)); }
     int LBound() const { return first_; }
     int UBound() const { return first_ + Count() - 1; }
     int Count() const { return static_cast<int>(elements_.size()); }

@@ -100,8 +100,6 @@ class Form : public DrawingSurface {
     void Move(int left, int top, int width, int height);
 
     // The form's font, used by TextWidth and TextHeight.
-    const FontInfo& Font() const { return props_.font; }
-    void SetFont(const FontInfo& font) { props_.font = font; }
     // Size of a text in the form's font, in the form's unit.
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
@@ -193,7 +191,6 @@ class Form : public DrawingSurface {
     bool unloading_ = false;
     bool shownSinceLoad_ = false;
     int resizeCount_ = 0;
-    int buttonsDown_ = 0;
 };
 
 } // namespace forms

@@ -18,14 +18,8 @@ void Image::SetPicture(PicturePtr picture) {
     InvalidateVisual();
 }
 
-void Image::SetStretch(bool stretch) {
-    props_.stretch = stretch;
-    FitToPicture();
-    InvalidateVisual();
-}
-
 void Image::FitToPicture() {
-    if (props_.stretch || !props_.picture)
+    if (!props_.picture)
         return;
     Move(Left(), Top(), Parent().FromPixelsX(props_.picture->Width()),
          Parent().FromPixelsY(props_.picture->Height()));
@@ -34,11 +28,7 @@ void Image::FitToPicture() {
 void Image::PaintContent(HDC dc) {
     if (!props_.picture)
         return;
-    const RECT place = PixelRectInParent();
-    if (props_.stretch)
-        props_.picture->Draw(dc, 0, 0, place.right - place.left, place.bottom - place.top);
-    else
-        props_.picture->Draw(dc, 0, 0, props_.picture->Width(), props_.picture->Height());
+    props_.picture->Draw(dc, 0, 0, props_.picture->Width(), props_.picture->Height());
 }
 
 } // namespace forms

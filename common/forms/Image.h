@@ -1,5 +1,5 @@
-// An image: shows a picture (icon or bitmap) on the container. Without
-// stretch it takes the picture's size.
+// An image: shows a picture (icon or bitmap) on the container, at the
+// picture's size.
 // Events: OnClick, OnDblClick, OnMouseDown, OnMouseMove, OnMouseUp.
 #pragma once
 
@@ -14,9 +14,6 @@ class Image : public Control {
 
     const PicturePtr& Picture() const { return props_.picture; }
     void SetPicture(PicturePtr picture);
-    // Stretched, the picture fills the image's size.
-    bool Stretch() const { return props_.stretch; }
-    void SetStretch(bool stretch);
 
   protected:
     HWND CreateNativeWindow(HWND parent, const RECT& pixels, DWORD style) override;
@@ -31,7 +28,6 @@ class Image : public Control {
 
     struct Props {
         PicturePtr picture;
-        bool stretch = false;
     };
     Props props_;
     Props design_;

@@ -1,7 +1,5 @@
 #include "Shape.h"
 
-#include <algorithm>
-
 #include "Screen.h"
 
 namespace forms {
@@ -15,11 +13,6 @@ HWND Shape::CreateNativeWindow(HWND parent, const RECT& pixels, DWORD style) {
 
 void Shape::SetBorderColor(Color color) {
     props_.borderColor = color;
-    InvalidateVisual();
-}
-
-void Shape::SetBorderWidth(int pixels) {
-    props_.borderWidth = std::max(1, pixels);
     InvalidateVisual();
 }
 
@@ -51,14 +44,8 @@ void Shape::PaintContent(HDC dc) {
         FillRect(dc, &area, SolidBrush(common_.backColor));
     if (props_.fill == FillStyle::Solid)
         FillRect(dc, &area, SolidBrush(props_.fillColor));
-    // The outline lies inside the shape's bounds, whatever its width.
-    HBRUSH border = SolidBrush(props_.borderColor);
-    for (int ring = 0; ring < props_.borderWidth; ++ring) {
-        const RECT edge{area.left + ring, area.top + ring, area.right - ring, area.bottom - ring};
-        if (edge.right <= edge.left || edge.bottom <= edge.top)
-            break;
-        FrameRect(dc, &edge, border);
-    }
+    // The outline lies inside the shape's bounds.
+    FrameRect(dc, &area, SolidBrush(props_.borderColor));
 }
 
 } // namespace forms

@@ -14,8 +14,6 @@ class Shape : public Control {
 
     Color BorderColor() const { return props_.borderColor; }
     void SetBorderColor(Color color);
-    int BorderWidth() const { return props_.borderWidth; }
-    void SetBorderWidth(int pixels);
     Color FillColor() const { return props_.fillColor; }
     void SetFillColor(Color color);
     FillStyle Fill() const { return props_.fill; }
@@ -35,7 +33,6 @@ class Shape : public Control {
   private:
     struct Props {
         Color borderColor = kWindowText;
-        int borderWidth = 1;
         Color fillColor = kBlack;
         FillStyle fill = FillStyle::Transparent;
         forms::BackStyle back = forms::BackStyle::Transparent;

@@ -143,6 +143,17 @@ TEST_F(Model, PlannedFailuresAreJournaledAndChangeNothing) {
     EXPECT_EQ(0u, journal[2].Failed);
 }
 
+TEST_F(Model, PlannedFailuresOfOneCodeLeaveOtherRequestsAlone) {
+    uint32_t oneWrite[2] = {1, IOCTL_SetSensitivity};
+    ASSERT_EQ(SimOk, Call(IOCTL_SimFailNext, oneWrite, 8, 0));
+    DeviceRecord r;
+    EXPECT_EQ(SimOk, Call(IOCTL_GetDeviceRecord, &r, 82, 82));
+    r.Sensitivity = 9;
+    EXPECT_EQ(SimFailed, Call(IOCTL_SetSensitivity, &r, 82, 82));
+    EXPECT_EQ(SimOk, Call(IOCTL_SetSensitivity, &r, 82, 82)) << "one failure only";
+    EXPECT_EQ(9, Read().Sensitivity);
+}
+
 TEST_F(Model, MalformedRequestsAreRefused) {
     uint8_t buffer[200] = {};
     EXPECT_EQ(SimBufferTooSmall, Call(IOCTL_GetDeviceRecord, buffer, 82, 81));

@@ -15,7 +15,8 @@ void CalibrationScenario::Preset(const std::function<void(DeviceRecord&)>& chang
 }
 
 HWND CalibrationScenario::StartTool() {
-    const e2e::Program& tool = Start(basVersion::RightButtonFile);
+    // Started as the suite starts it.
+    const e2e::Program& tool = Start(basVersion::RightButtonFile, SW_HIDE);
     tool_ = nullptr;
     e2e::WaitUntil(
         [&] {

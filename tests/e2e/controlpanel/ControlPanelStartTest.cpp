@@ -2,6 +2,7 @@
 // it before its main window shows.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ControlPanelScenario.h"
 #include "basVersion.h"
@@ -38,6 +39,17 @@ bool SecondCopyEndsQuietly(e2e::Program& second) {
     return !shown && !second.IsRunning();
 }
 
+// The panel may still be activating itself when the test asks: asked again
+// until the window is in front.
+void PutInFront(HWND window) {
+    PumpUntil(
+        [&] {
+            SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        },
+        "another window in front");
+}
+
 // A top-level window of this thread, to stand in front of the panel.
 class OwnWindow {
   public:
@@ -55,8 +67,7 @@ TEST_F(ControlPanelStart, ASecondCopyBringsTheFirstToTheFrontAndEndsWithoutMessa
     HWND first = StartPanel();
     ASSERT_TRUE(first);
     OwnWindow other("another program");
-    SetForegroundWindow(other.get());
-    PumpUntil([&] { return GetForegroundWindow() == other.get(); }, "another window in front");
+    PutInFront(other.get());
 
     e2e::Program& second = Start(basVersion::ControlPanelFile);
     EXPECT_TRUE(SecondCopyEndsQuietly(second));
@@ -64,6 +75,25 @@ TEST_F(ControlPanelStart, ASecondCopyBringsTheFirstToTheFrontAndEndsWithoutMessa
                           "the first copy's window in front"));
     EXPECT_TRUE(Panel().IsRunning()) << "the first copy goes on";
     EXPECT_TRUE(IsWindowVisible(first));
+}
+
+// Every copy that starts owns a hidden window with the same title while it
+// checks; those must not be taken for the running copy.
+TEST_F(ControlPanelStart, CopiesStartedTogetherBringTheFirstToTheFront) {
+    HWND first = StartPanel();
+    ASSERT_TRUE(first);
+    OwnWindow other("another program");
+    for (int trial = 1; trial <= 3; ++trial) {
+        PutInFront(other.get());
+        std::vector<e2e::Program*> copies;
+        for (int i = 0; i < 4; ++i)
+            copies.push_back(&Start(basVersion::ControlPanelFile));
+        for (e2e::Program* copy : copies)
+            EXPECT_TRUE(SecondCopyEndsQuietly(*copy)) << "trial " << trial;
+        EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; },
+                              "the first copy's window in front"))
+            << "trial " << trial;
+    }
 }
 
 TEST_F(ControlPanelStart, AForeignWindowWithTheSameTitleIsTakenForTheRunningCopy) {

@@ -17,6 +17,23 @@ bool Program::Start(const std::string& fileName, int showCommand, const std::str
 }
 
 bool Program::StartPath(const std::string& path, int showCommand, const std::string& arguments) {
+    return Launch(path, showCommand, arguments, 0);
+}
+
+bool Program::StartHeld(const std::string& fileName, int showCommand) {
+    return Launch(DeliverablePath(fileName), showCommand, std::string(), CREATE_SUSPENDED);
+}
+
+void Program::Resume() {
+    if (!heldThread_)
+        return;
+    ResumeThread(heldThread_);
+    CloseHandle(heldThread_);
+    heldThread_ = nullptr;
+}
+
+bool Program::Launch(const std::string& path, int showCommand, const std::string& arguments,
+                     DWORD flags) {
     End();
     std::string commandLine = "\"" + path + "\"";
     if (!arguments.empty())
@@ -29,12 +46,15 @@ bool Program::StartPath(const std::string& path, int showCommand, const std::str
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    if (!CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                        nullptr, &startup, &info)) {
         ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
         return false;
     }
-    CloseHandle(info.hThread);
+    if (flags & CREATE_SUSPENDED)
+        heldThread_ = info.hThread;
+    else
+        CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;
     name_ = path;
@@ -89,6 +109,9 @@ void Program::End() {
 }
 
 void Program::Close() {
+    if (heldThread_)
+        CloseHandle(heldThread_);
+    heldThread_ = nullptr;
     CloseHandle(process_);
     process_ = nullptr;
     id_ = 0;

@@ -26,6 +26,10 @@ class Program {
     // The same for a program given by its full Windows path.
     bool StartPath(const std::string& path, int showCommand = SW_SHOWNORMAL,
                    const std::string& arguments = std::string());
+    // Starts a deliverable with its first thread held until Resume: copies
+    // resumed one after the other start as nearly together as they can.
+    bool StartHeld(const std::string& fileName, int showCommand = SW_SHOWNORMAL);
+    void Resume();
     // Takes over a process started by someone else (e.g. by a deliverable),
     // so that it is ended with this object.
     bool Adopt(DWORD processId);
@@ -41,9 +45,12 @@ class Program {
     void End();
 
   private:
+    bool Launch(const std::string& path, int showCommand, const std::string& arguments,
+                DWORD flags);
     void Close();
 
     HANDLE process_ = nullptr;
+    HANDLE heldThread_ = nullptr;
     DWORD id_ = 0;
     std::string name_;
 };

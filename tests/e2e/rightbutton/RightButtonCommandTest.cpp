@@ -20,13 +20,9 @@ int32_t HandleSeenByAnotherProgram() {
 }
 
 TEST_F(RightButtonCommands, HideShowAndQuitFromAnotherProcess) {
-    HWND window = StartTool(SW_HIDE);
+    HWND window = StartTool();
     ASSERT_TRUE(window);
-    EXPECT_FALSE(IsWindowVisible(window)) << "started hidden";
 
-    SendCommand(ShowCommand);
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_TRUE(IsWindowVisible(ActionButton()));
     SendCommand(HideCommand);
     EXPECT_FALSE(IsWindowVisible(window));
     SendCommand(ShowCommand);
@@ -79,6 +75,28 @@ TEST_F(RightButtonCommands, AnyOtherCodeIsReportedAndTheToolGoesOn) {
     EXPECT_EQ(AsHandle(window), Registration().Handle);
     SendCommand(HideCommand);
     EXPECT_FALSE(IsWindowVisible(window)) << "still answering commands";
+}
+
+// Each box runs its own message loop, which dispatches the next code: one box
+// per code nested until the stack ran out.
+TEST_F(RightButtonCommands, AFloodOfUnknownCodesGetsOneBoxAndTheToolGoesOn) {
+    HWND window = StartTool();
+    ASSERT_TRUE(window);
+    constexpr int Flood = 3000;
+    for (int i = 0; i < Flood; ++i)
+        ASSERT_TRUE(PostMessageA(window, WM_USER, 0x2000 + i, i)) << i;
+    // Posted last, so handled after the whole flood.
+    ASSERT_TRUE(PostMessageA(window, WM_USER, HideCommand, 0));
+    ASSERT_TRUE(e2e::WaitForVisible(window, false)) << "the flood handled";
+
+    ASSERT_TRUE(Tool().IsRunning());
+    std::vector<e2e::MessageBoxInfo> boxes = e2e::MessageBoxesOf(Tool().Id());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("RBF_WndProc Fail! wParam=2000h, lParam=0h", boxes[0].text);
+    ASSERT_TRUE(e2e::AnswerMessageBox(boxes[0], IDOK));
+    SendCommand(ShowCommand);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(AsHandle(window), Registration().Handle);
 }
 
 } // namespace

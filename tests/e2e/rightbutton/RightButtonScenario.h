@@ -17,8 +17,9 @@ std::string ToolCaption();
 
 class RightButtonScenario : public e2e::Scenario {
   protected:
-    // Starts the tool and waits until its window is registered in the driver.
-    HWND StartTool(int showCommand = SW_SHOWNORMAL);
+    // Starts the tool as the suite does (SW_HIDE) and waits until its window
+    // is registered in the driver.
+    HWND StartTool(int showCommand = SW_HIDE);
     e2e::Program& Tool() { return *tool_; }
     HWND ToolWindow() const { return window_; }
     HWND ActionButton() const { return button_; }

@@ -1,5 +1,9 @@
 // Start of the right-button tool: its window, the single registered copy,
 // and the start without a driver.
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "BasGlobal.h"
 #include "RightButtonScenario.h"
 #include "basVersion.h"
@@ -9,8 +13,19 @@ namespace {
 
 using RightButtonStart = RightButtonScenario;
 
-TEST_F(RightButtonStart, ShowsOneIconButtonAtTheWorkAreaCornerOnTop) {
-    HWND window = StartTool();
+// SetToolWindow as another program makes it.
+bool RegisterInDriver(const WindowBlock& block) {
+    if (!BasGlobal::OpenDevice())
+        return false;
+    BasGlobal::ToolWindow = block;
+    BasGlobal::SetToolWindow();
+    const bool written = BasGlobal::LastRequestResult;
+    BasGlobal::CloseDevice();
+    return written;
+}
+
+TEST_F(RightButtonStart, StartedHiddenAsTheSuiteDoesItShowsOneIconButtonAtTheCornerOnTop) {
+    HWND window = StartTool(SW_HIDE);
     ASSERT_TRUE(window);
     ASSERT_TRUE(ActionButton());
     ASSERT_TRUE(e2e::WaitForVisible(window, true));
@@ -64,29 +79,94 @@ TEST_F(RightButtonStart, ASecondCopyShowsTheRegisteredWindowAndEndsWithoutOne) {
     EXPECT_TRUE(Tool().IsRunning());
 }
 
-TEST_F(RightButtonStart, ARegistrationLeftByAVanishedWindowIsTakenOver) {
+// Handles are reused: a registration left behind may name a window that is
+// gone, or by now another program's.
+TEST_F(RightButtonStart, ARegistrationThatNamesNoToolIsTakenOver) {
     HWND vanished =
         CreateWindowA("STATIC", "gone", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(vanished);
     DestroyWindow(vanished);
     ASSERT_FALSE(IsWindow(vanished));
+    HWND foreign = CreateWindowA("STATIC", "another program", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                 nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(foreign);
 
-    ASSERT_TRUE(BasGlobal::OpenDevice());
-    BasGlobal::ToolWindow.Handle = AsHandle(vanished);
-    BasGlobal::ToolWindow.Value = 0;
-    BasGlobal::ToolWindow.Reserved[0] = 0xAB;
-    BasGlobal::ToolWindow.Reserved[1] = 0xCD;
-    BasGlobal::SetToolWindow();
-    BasGlobal::CloseDevice();
+    for (HWND left : {vanished, foreign}) {
+        const std::string what = left == foreign ? "a live foreign window" : "a vanished window";
+        WindowBlock stale = {};
+        stale.Handle = AsHandle(left);
+        stale.Reserved[0] = 0xAB;
+        stale.Reserved[1] = 0xCD;
+        ASSERT_TRUE(RegisterInDriver(stale));
 
-    HWND window = StartTool();
-    ASSERT_TRUE(window) << "a new copy starts despite the stale registration";
-    EXPECT_TRUE(e2e::WaitForVisible(window, true));
-    WindowBlock block = Registration();
-    EXPECT_EQ(AsHandle(window), block.Handle);
-    EXPECT_EQ(0, block.Value);
-    EXPECT_EQ(0xAB, block.Reserved[0]) << "the unused bytes go back as they were read";
-    EXPECT_EQ(0xCD, block.Reserved[1]);
+        HWND window = StartTool();
+        ASSERT_TRUE(window) << "a new copy starts despite " << what;
+        EXPECT_TRUE(e2e::WaitForVisible(window, true)) << what;
+        WindowBlock block = Registration();
+        EXPECT_EQ(AsHandle(window), block.Handle) << what;
+        EXPECT_EQ(0, block.Value) << what;
+        EXPECT_EQ(0xAB, block.Reserved[0]) << "the unused bytes go back as they were read";
+        EXPECT_EQ(0xCD, block.Reserved[1]);
+        SendCommand(QuitCommand);
+        ASSERT_TRUE(Tool().WaitForExit());
+    }
+    DestroyWindow(foreign);
+}
+
+// A failed read says nothing about the registration: the new copy neither
+// registers over a running one nor runs unregistered.
+TEST_F(RightButtonStart, AFailedReadNeverLeavesTwoCopiesOrAnUnregisteredOne) {
+    HWND first = StartTool();
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(Sim().FailNext(1, IOCTL_GetToolWindow));
+    e2e::Program& second = Start(basVersion::RightButtonFile, SW_HIDE);
+    EXPECT_TRUE(second.WaitForExit()) << "the read is repeated and finds the running copy";
+    EXPECT_EQ(AsHandle(first), Registration().Handle);
+    EXPECT_TRUE(Tool().IsRunning());
+
+    SendCommand(QuitCommand);
+    ASSERT_TRUE(Tool().WaitForExit());
+    ASSERT_TRUE(Sim().FailNext(1000, IOCTL_GetToolWindow));
+    e2e::Program& unsure = Start(basVersion::RightButtonFile, SW_HIDE);
+    EXPECT_TRUE(unsure.WaitForExit()) << "a copy that cannot read the registration ends";
+    ASSERT_TRUE(Sim().FailNext(0));
+    EXPECT_EQ(-1, Registration().Handle);
+}
+
+// Read and write of the registration are two requests; copies that start
+// together must not both find it free.
+TEST_F(RightButtonStart, CopiesStartedTogetherLeaveOneRegisteredCopy) {
+    constexpr int Copies = 6;
+    for (int trial = 1; trial <= 20; ++trial) {
+        std::vector<std::unique_ptr<e2e::Program>> held;
+        std::vector<e2e::Program*> copies;
+        for (int i = 0; i < Copies; ++i) {
+            held.push_back(std::make_unique<e2e::Program>());
+            ASSERT_TRUE(held.back()->StartHeld(basVersion::RightButtonFile, SW_HIDE));
+            copies.push_back(held.back().get());
+        }
+        for (e2e::Program* copy : copies)
+            copy->Resume();
+        const auto running = [&] {
+            std::vector<e2e::Program*> left;
+            for (e2e::Program* copy : copies)
+                if (copy->IsRunning())
+                    left.push_back(copy);
+            return left;
+        };
+        ASSERT_TRUE(e2e::WaitUntil([&] { return running().size() == 1; }, "one copy left"))
+            << "trial " << trial << ": " << running().size() << " copies run";
+        e2e::Program& survivor = *running().front();
+        HWND registered = AsWindow(Registration().Handle);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(registered, &owner);
+        ASSERT_EQ(survivor.Id(), owner) << "trial " << trial << ": the survivor is registered";
+        EXPECT_TRUE(e2e::WaitForVisible(registered, true));
+
+        ASSERT_TRUE(e2e::SendWithin(registered, WM_USER, QuitCommand, 0));
+        ASSERT_TRUE(survivor.WaitForExit());
+        ASSERT_EQ(-1, Registration().Handle) << "trial " << trial;
+    }
 }
 
 TEST_F(RightButtonStart, WithoutTheDriverItReportsAndEnds) {

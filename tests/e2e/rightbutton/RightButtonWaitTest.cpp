@@ -79,6 +79,15 @@ TEST_F(RightButtonWait, AKeyOrALeftOrRightPressCancels) {
     EXPECT_EQ(0u, e2e::ReadState(Sim()).RightClicks);
 }
 
+// An armed driver turns the user's next touch into a right click.
+TEST_F(RightButtonWait, AFailedDisarmIsRepeated) {
+    ASSERT_TRUE(StartTool());
+    PressAndAwaitArming();
+    ASSERT_TRUE(Sim().FailNext(2, IOCTL_SetToolWindow));
+    e2e::PressKey(ToolWindow(), 'X');
+    ExpectIdleAgain("after a cancel whose disarm failed twice");
+}
+
 TEST_F(RightButtonWait, AMiddlePressDoesNotCancel) {
     ASSERT_TRUE(StartTool());
     PressAndAwaitArming();

@@ -3,8 +3,10 @@
 // matches nothing, and the window closed under a wait.
 #include "BasGlobal.h"
 #include "CalibrationTestSupport.h"
+#include "Hourglass.h"
 #include "WinTestSupport.h"
 #include "forms/Form.h"
+#include "forms/Runtime.h"
 #include "frmCalibration.h"
 
 namespace calibtest {
@@ -27,9 +29,11 @@ using RunEnding = CalibrationWindowTest;
 TEST_F(RunEnding, EscAnsweredNoGoesOnWithTheSamePoint) {
     std::string promptAfterNo;
     std::vector<int> cursorAtBoxes;
+    std::vector<forms::MousePointer> pointerAtBoxes;
     int cursorAfterNo = 0;
     ScriptedBoxes boxes([&](const std::string& text, const std::string&) {
         cursorAtBoxes.push_back(CursorDisplayCount());
+        pointerAtBoxes.push_back(forms::ScreenMousePointer());
         return text == BreakQuestion ? IDNO : IDYES;
     });
     Queue(NoTouchAtStart() + TouchAndLift(100, 80));
@@ -41,7 +45,10 @@ TEST_F(RunEnding, EscAnsweredNoGoesOnWithTheSamePoint) {
                    cursorAfterNo = CursorDisplayCount();
                    Queue(LastThreeCorners());
                });
-    RunCalibration(CornersMode);
+    {
+        Hourglass opening; // as the main window's button sets it
+        RunCalibration(CornersMode);
+    }
 
     ASSERT_EQ(2u, boxes.Boxes().size());
     EXPECT_EQ(BreakQuestion, boxes.Boxes()[0].Text);
@@ -54,6 +61,10 @@ TEST_F(RunEnding, EscAnsweredNoGoesOnWithTheSamePoint) {
     EXPECT_GE(cursorAtBoxes[0], 0) << "pointer shown for the ESC question";
     EXPECT_LT(cursorAfterNo, 0) << "and hidden again after it";
     EXPECT_GE(cursorAtBoxes[1], 0) << "pointer shown for the completion question";
+    EXPECT_EQ((std::vector<forms::MousePointer>{forms::MousePointer::Default,
+                                                forms::MousePointer::Default}),
+              pointerAtBoxes)
+        << "the normal pointer, not the hourglass of the opening";
     EXPECT_EQ((std::vector<int32_t>{5, 0, 5, 5, 5, 0}), ModesSent())
         << "ESC sends normal mode; after No nothing more is sent";
     EXPECT_EQ(std::vector<SentCalibration>{CornersResult}, CalibrationsSent());

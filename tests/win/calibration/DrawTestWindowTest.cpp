@@ -151,4 +151,13 @@ TEST_F(DrawTest, TouchModeIsSavedOncePerShowing) {
     EXPECT_EQ(LiftOffMode, DriverTouchMode());
 }
 
+// Drag Drop left behind would make every touch after the test a drag.
+TEST_F(DrawTest, AFailedRestoreOfTheTouchModeIsRepeated) {
+    form.Show();
+    ASSERT_EQ(DragDropMode, DriverTouchMode());
+    ASSERT_TRUE(Sim.FailNext(2, IOCTL_SetVirtualButton));
+    form.Unload();
+    EXPECT_EQ(LiftOffMode, DriverTouchMode());
+}
+
 } // namespace

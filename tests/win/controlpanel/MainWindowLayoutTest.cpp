@@ -6,6 +6,8 @@
 
 #include "MainWindowFixture.h"
 #include "basVersion.h"
+#include "forms/FontInfo.h"
+#include "forms/Label.h"
 #include "forms/Screen.h"
 
 namespace cptest {
@@ -36,7 +38,42 @@ void ExpectRemoved(const forms::Control& control) {
     EXPECT_FALSE(control.Enabled()) << control.Name() << " enabled";
 }
 
+// The pixels a label's caption needs in its own font: its width on one line,
+// or its height when the words wrap at the label's width.
+SIZE NeededPixels(const forms::Label& label, int availableWidth) {
+    const forms::FontInfo font{label.FontName(), label.FontSize(), label.FontBold(),
+                               label.FontItalic()};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, forms::FontHandle(font));
+    RECT area{0, 0, label.WordWrap() ? availableWidth : 0, 0};
+    DrawTextA(dc, label.Caption().c_str(), -1, &area,
+              DT_CALCRECT | (label.WordWrap() ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {area.right - area.left, area.bottom - area.top};
+}
+
 using MainWindowLayout = MainWindowTest;
+
+// The fonts differ from system to system; a caption cut short by its label
+// must show up here, not on the user's screen.
+TEST_F(MainWindowLayout, NoLabelClipsItsText) {
+    frmMain& main = OpenMain();
+    int checked = 0;
+    for (forms::Control* control : main.Controls()) {
+        auto* label = dynamic_cast<forms::Label*>(control);
+        if (label == nullptr || !label->Visible() || label->Caption().empty())
+            continue;
+        const int border = label->Border() == forms::BorderStyle::None ? 0 : 2;
+        const SIZE inside{label->Parent().ToPixelsX(label->Width()) - 2 * border,
+                          label->Parent().ToPixelsY(label->Height()) - 2 * border};
+        const SIZE needed = NeededPixels(*label, inside.cx);
+        EXPECT_LE(needed.cx, inside.cx) << label->Name() << " \"" << label->Caption() << "\"";
+        EXPECT_LE(needed.cy, inside.cy) << label->Name() << " \"" << label->Caption() << "\"";
+        ++checked;
+    }
+    EXPECT_GE(checked, 5) << "the summaries and the head's labels at least";
+}
 
 TEST_F(MainWindowLayout, HeadRowsAndHiddenControlsStandAsDesigned) {
     frmMain& main = OpenMain();
@@ -110,8 +147,7 @@ TEST_F(MainWindowLayout, EachBuildRemovesItsRow) {
     ExpectAt(main.shpDetection, {480, 1500, 1695, 435});
     EXPECT_TRUE(main.shpDetection.Visible());
     EXPECT_TRUE(main.lblDetection.Visible());
-    EXPECT_EQ(960, main.lblDetection.Left());
-    EXPECT_EQ(1620, main.lblDetection.Top());
+    ExpectAt(main.lblDetection, {600, 1620, 1455, 195}); // the frame's inside
     ExpectRemoved(main.cmdSleepTime);
     ExpectRemoved(main.lblSleepTime);
     EXPECT_FALSE(main.shpSleepTime.Visible());
