@@ -42,7 +42,7 @@ step() { # step <title> <test case>
     echo "== $1"
     if TS_DELIVER_DIR=$build/deliver wine "$build/tools/Lifecycle_$letter.exe" \
         --gtest_filter="Lifecycle.$2" --gtest_color=no </dev/null >"$log" 2>&1; then
-        grep -E '^  ' "$log" || true
+        grep -E '^  ' "$log" || true # the checks and notes
     else
         grep -vE '^\[ *(RUN|OK|=+|-+|PASSED) *\]|^Note: |^$' "$log" || true
         echo "lifecycle ($letter): step '$2' failed"

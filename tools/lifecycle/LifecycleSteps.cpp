@@ -112,7 +112,7 @@ bool RegistrationStarted(const std::string& inf, const std::string& command) {
     const bool started =
         e2e::WaitUntil([&] { return RegistrationLog().find(line) != std::string::npos; },
                        "the registration program with " + line, SetupTimeoutMs);
-    std::cout << "        registration program: " << line.substr(2);
+    std::cout << "        registration program: " << line.substr(line.find('\t') + 1);
     return started;
 }
 
@@ -123,12 +123,8 @@ bool AwaitRestart(DWORD timeoutMs) {
                           SetupTimeoutMs);
 }
 
-// The box of the process (or the first that turns up), awaited.
-e2e::MessageBoxInfo BoxOf(DWORD processId, DWORD timeoutMs) {
-    return e2e::WaitForMessageBox(processId, timeoutMs);
-}
-
-DWORD OnlyProcess(const std::string& fileName, DWORD timeoutMs) {
+// The id of a process running `fileName`, awaited; 0 on timeout.
+DWORD ProcessNamed(const std::string& fileName, DWORD timeoutMs) {
     DWORD id = 0;
     e2e::WaitUntil(
         [&] {
@@ -143,13 +139,13 @@ DWORD OnlyProcess(const std::string& fileName, DWORD timeoutMs) {
 TEST(Lifecycle, Setup) {
     e2e::Program setup;
     ASSERT_TRUE(setup.Start(SetupFile, SW_SHOWNORMAL, "/S"));
-    const DWORD installer = OnlyProcess(RoleFile("di"), SetupTimeoutMs);
+    const DWORD installer = ProcessNamed(RoleFile("di"), SetupTimeoutMs);
     ASSERT_NE(0u, installer) << "the setup package did not run the driver installation";
     std::cout << "  ok    " << SetupFile << " /S started " << RoleFile("di") << std::endl;
 
     e2e::MessageBoxInfo done;
     if (!basVersion::IsPs2Build) {
-        done = BoxOf(installer, SetupTimeoutMs);
+        done = e2e::WaitForMessageBox(installer, SetupTimeoutMs);
         Check("installation box",
               "Setup has finished installing TouchScreen drivers and utilities on your "
               "computer.\r\n\r\n" +
@@ -242,7 +238,7 @@ TEST(Lifecycle, Removal) {
         return !FileThere(installFolder + "\\setup.ini");
     };
     if (!basVersion::IsPs2Build) {
-        const e2e::MessageBoxInfo done = BoxOf(removal.Id(), RemovalTimeoutMs);
+        const e2e::MessageBoxInfo done = e2e::WaitForMessageBox(removal.Id(), RemovalTimeoutMs);
         Check("removal box",
               "Removal is complete to uninstall TouchScreen drivers and utilities.\r\n\r\n" +
                   RestartText,
@@ -265,6 +261,23 @@ TEST(Lifecycle, AfterRemoval) {
         Check(std::string(basVersion::RegistrationFile) + " gone from the Windows folder",
               !FileThere(WindowsFile(basVersion::RegistrationFile)));
     Check("no startup agent at logon", !Running(RoleFile("ao")));
+
+    // What the uninstaller leaves: it removes only the files of its list.
+    std::string left;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(InstallFile("*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            left += std::string(" ") + found.cFileName;
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    std::cout << "        left in the install folder:" << (left.empty() ? " nothing" : left)
+              << std::endl;
+    const auto presence = [](bool there) { return there ? "left" : "removed"; };
+    std::cout << "        settings key: " << presence(Setting("InstallPath") != "(missing)")
+              << ", Run key value: "
+              << presence(ReadString(HKEY_LOCAL_MACHINE, RunKey, RunValue) != "(missing)")
+              << std::endl;
 }
 
 } // namespace
