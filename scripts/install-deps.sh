@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake g++ clang clang-format libclang-rt-14-dev googletest
           mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-x86-64
-          wine wine64 wine32:i386 fonts-wine xvfb xauth imagemagick ccache)
+          wine wine64 wine32:i386 fonts-wine xvfb xauth imagemagick ccache
+          nsis)
 
 missing=()
 for p in "${packages[@]}"; do

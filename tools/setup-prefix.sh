@@ -2,7 +2,9 @@
 # Prepares a Wine prefix for the suite: creates it when missing (headless
 # unless --display), installs and starts both simulated controllers, and
 # leaves one persistent wineserver running for the prefix.
-#   setup-prefix.sh <prefix> <build folder> [--display]
+#   setup-prefix.sh <prefix> <build folder> [--display | --desktop]
+# --desktop: on the display, with every program of the prefix in one Wine
+# desktop of 1024x768 (the size the programs are tested at).
 # The build folder holds drivers/KVD2K*.sys and tools/PrefixKeeper.exe.
 set -euo pipefail
 
@@ -33,6 +35,11 @@ fi
 reg=$(mktemp --suffix=.reg)
 if [ "$display" = "--display" ]; then
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"=-\n' >"$reg"
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\n"Desktop"=-\n' >>"$reg"
+elif [ "$display" = "--desktop" ]; then
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"=-\n' >"$reg"
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\n"Desktop"="Default"\n' >>"$reg"
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\n"Default"="1024x768"\n' >>"$reg"
 else
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"="null"\n' >"$reg"
 fi

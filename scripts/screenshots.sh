@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Writes a PNG of every window and message box a user can meet, in both
+# builds, and checks that every picture of the README's gallery was made.
+#   scripts/screenshots.sh [folder]     default: docs/screenshots
+# The programs run against the simulated controller on a virtual screen of
+# 1024x768, in a Wine prefix of their own (build/windows/shots-prefix).
+# TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building;
+# TS_GALLERY_FILTER=<gtest filter> makes only some of the pictures (no check).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+out=$(realpath -m "${1:-docs/screenshots}")
+build=${TS_RUN_BUILD_DIR:-$PWD/build/windows}
+if [ -z "${TS_RUN_BUILD_DIR:-}" ] && [ -z "${TS_SHOTS_ON_XVFB:-}" ]; then
+    scripts/install-deps.sh
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows -j"$(nproc)" --target Gallery_C Gallery_P drivers PrefixKeeper
+fi
+build=$(realpath "$build")
+
+if [ -z "${TS_SHOTS_ON_XVFB:-}" ]; then
+    TS_SHOTS_ON_XVFB=1 TS_RUN_BUILD_DIR="$build" \
+        exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
+fi
+
+export WINEPREFIX=$build/shots-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+tools/setup-prefix.sh "$WINEPREFIX" "$build" --desktop >/dev/null
+
+raw=$(mktemp -d)
+trap 'rm -rf "$raw"' EXIT
+status=0
+for letter in C P; do
+    log=$build/gallery-$letter.log
+    if ! TS_DELIVER_DIR=$build/deliver TS_SHOTS_DIR=$raw \
+        wine "$build/tools/Gallery_$letter.exe" --gtest_color=no \
+            --gtest_filter="${TS_GALLERY_FILTER:-*}" </dev/null >"$log" 2>&1; then
+        echo "screenshots: the gallery of build $letter had failures (log: $log)" >&2
+        grep -E '^\[  FAILED|Failure|error' "$log" >&2 || true
+        status=1
+    fi
+done
+wineserver -k </dev/null >/dev/null 2>&1 || true
+
+mkdir -p "$out"
+[ -n "${TS_GALLERY_FILTER:-}" ] || rm -f "$out"/*.png
+for bmp in "$raw"/*.bmp; do
+    [ -e "$bmp" ] || continue
+    name=$(basename "${bmp%.bmp}")
+    # Without dates in the file, an unchanged window gives the same file.
+    convert "$bmp" -strip "$out/$name.png"
+done
+
+# Every picture the README's gallery shows must have been made now.
+missing=0
+[ -z "${TS_GALLERY_FILTER:-}" ] || exit "$status"
+for picture in $(grep -o 'docs/screenshots/[A-Za-z0-9-]*\.png' README.md | sort -u); do
+    if [ ! -s "$out/$(basename "$picture")" ]; then
+        echo "screenshots: missing $(basename "$picture")" >&2
+        missing=$((missing + 1))
+    fi
+done
+made=$(find "$out" -name '*.png' | wc -l)
+echo "screenshots: $made pictures in $out, $missing of the gallery missing"
+[ "$missing" -eq 0 ] || status=1
+exit "$status"

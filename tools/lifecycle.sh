@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Plays the suite's life cycle for one build in a fresh Wine prefix, the way
+# a distributor and a user meet it, and prints each step and what it checked:
+#   setup package (/S) -> driver installation (restart, or the PS/2
+#   registration) -> logon run of the startup agent -> control panel ->
+#   removal (confirmation, uninstaller, restart) -> next start.
+#   lifecycle.sh <prefix> <build folder> <C|P> [--desktop] [--install]
+# The prefix is made afresh; headless unless --desktop (on the display).
+# --install: only the setup and the Windows start after it, in the prefix as
+# it is (made when missing); scripts/run.sh installs so before it opens the
+# control panel.
+#
+# Wine 8 runs the Run keys (HKLM, both registry views, and HKCU) in wineboot
+# when it is started without arguments and in the session end that a restart
+# request starts (wineboot --end-session --force), but not when a new session
+# of the prefix begins on its own. So a Windows start is played here as: a new
+# session (the drivers load their start values from the settings key), then
+# wineboot, which runs the Run keys as the logon does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+prefix=$(realpath -m "$1")
+build=$(realpath "$2")
+letter=$3
+shift 3
+mode=
+only_install=
+for option in "$@"; do
+    case $option in
+    --desktop) mode=--desktop ;;
+    --install) only_install=1 ;;
+    *) echo "lifecycle: unknown option $option" >&2; exit 2 ;;
+    esac
+done
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+quiet() { "$@" </dev/null >/dev/null 2>&1; }
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+step() { # step <title> <test case>
+    echo "== $1"
+    if TS_DELIVER_DIR=$build/deliver wine "$build/tools/Lifecycle_$letter.exe" \
+        --gtest_filter="Lifecycle.$2" --gtest_color=no </dev/null >"$log" 2>&1; then
+        grep -E '^  ' "$log" || true # the checks and notes
+    else
+        grep -vE '^\[ *(RUN|OK|=+|-+|PASSED) *\]|^Note: |^$' "$log" || true
+        echo "lifecycle ($letter): step '$2' failed"
+        quiet wineserver -k || true
+        exit 1
+    fi
+}
+
+windows_start() {
+    echo "-- Windows starts: a new session of the prefix, then the logon (wineboot runs the Run keys)"
+    tools/setup-prefix.sh "$prefix" "$build" $mode >/dev/null
+    quiet wine wineboot
+}
+
+quiet wineserver -k || true
+[ -n "$only_install" ] || rm -rf "$prefix"
+tools/setup-prefix.sh "$prefix" "$build" $mode >/dev/null
+
+step "Setup package, driver installation" Setup
+windows_start
+[ -z "$only_install" ] || exit 0
+step "Logon run" Logon
+step "Control panel" ControlPanel
+step "Removal" Removal
+windows_start
+step "Next start" AfterRemoval
+
+quiet wineserver -k || true
+echo "lifecycle ($letter): every step passed"
