@@ -2,6 +2,7 @@
 // without arguments, from an install folder, against an identity that names
 // a test install folder and a test Windows folder.
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -29,10 +30,8 @@ const std::string SystemMouseInf = "[Strings]\r\nmouclass.SvcDesc=\"Mouse Class 
                                    "Driver\"\r\nMouseClassName=\r\n";
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteFile(const std::string& path, const std::string& text) {
@@ -85,11 +84,7 @@ class Installation : public e2e::Scenario {
     std::string DriverInfPath() const { return windowsFolder + "\\inf\\KVD2KPS2.INF"; }
     std::string RegistrationLog() const { return windowsFolder + "\\KVD2KReg.log"; }
 
-    e2e::Program& StartInstaller() {
-        programs.push_back(std::make_unique<e2e::Program>());
-        programs.back()->StartPath(Installer(), SW_SHOWNORMAL);
-        return *programs.back();
-    }
+    e2e::Program& StartInstaller() { return StartPath(Installer()); }
 
     // Without its identity the installer stops at once and writes nothing,
     // its progress window standing while it says so.
@@ -132,7 +127,8 @@ class Installation : public e2e::Scenario {
         WriteFile(installFolder + "\\setup.oem", SetupOem);
     }
 
-    void ExpectImportedSettings() {
+    // setup.ini and setup.oem imported, and the hardware id the build records.
+    void ExpectImportedSettings(const std::string& hardwareId) {
         const struct {
             const char* name;
             DWORD value;
@@ -156,10 +152,12 @@ class Installation : public e2e::Scenario {
         EXPECT_EQ("Acme Touch Systems", name);
         EXPECT_TRUE(e2e::ReadSettingString("VenderStyle", style));
         EXPECT_EQ("11121214", style) << "a style of blanks keeps the stored one";
+        std::string id;
+        EXPECT_TRUE(e2e::ReadSettingString("HardwareID", id));
+        EXPECT_EQ(hardwareId, id);
     }
 
     std::string root, installFolder, windowsFolder;
-    std::vector<std::unique_ptr<e2e::Program>> programs;
 };
 
 #if TS_BUILD_PS2
@@ -172,10 +170,7 @@ TEST_F(Installation, DetectsTheMouseEditsTheInfAndHandsItToTheRegistration) {
 
     e2e::Program& installer = StartInstaller();
     EXPECT_TRUE(installer.WaitForExit()) << "the installer ends once the registration runs";
-    ExpectImportedSettings();
-    std::string id;
-    EXPECT_TRUE(e2e::ReadSettingString("HardwareID", id));
-    EXPECT_EQ("*PNP0F0E", id);
+    ExpectImportedSettings("*PNP0F0E");
 
     ASSERT_TRUE(e2e::WaitUntil([&] { return Exists(RegistrationLog()); }, "the registration"));
     e2e::WaitUntil([&] { return ReadFile(RegistrationLog()).find('\n') != std::string::npos; },
@@ -232,10 +227,7 @@ TEST_F(Installation, RecordsTheSettingsAndRestartsWindows) {
     EXPECT_FALSE(box.hasCancel || box.hasYes || box.hasNo);
     HWND progress = e2e::FindForm(installer.Id(), "frmMessage");
     EXPECT_FALSE(progress && IsWindowVisible(progress)) << "the progress window is gone";
-    ExpectImportedSettings();
-    std::string id;
-    EXPECT_TRUE(e2e::ReadSettingString("HardwareID", id));
-    EXPECT_EQ(basVersion::HardwareId, id) << "the serial build leaves the hardware id";
+    ExpectImportedSettings(basVersion::HardwareId); // the serial build leaves it
     EXPECT_TRUE(Exists(marker)) << "no restart before the answer";
 
     ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));

@@ -19,11 +19,6 @@ std::string Base() {
     return std::string(temp) + "rme2e_" + basVersion::BuildLetter;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
@@ -37,10 +32,6 @@ void ClearPendingDeletions() {
 }
 
 } // namespace
-
-DWORD Tick(const std::string& text) {
-    return static_cast<DWORD>(std::stoul(text));
-}
 
 bool FileThere(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -121,7 +112,8 @@ std::map<std::string, std::string> RemovalScenario::UninstallerRecord() const {
 }
 
 std::string RemovalScenario::RegistrationLog() const {
-    return ReadFile(windowsDir + "\\KVD2KReg.log");
+    std::ifstream in(windowsDir + "\\KVD2KReg.log", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> RemovalScenario::PendingDeletions() {

@@ -37,7 +37,6 @@ class RemovalScenario : public e2e::Scenario {
     std::string installDir;
 };
 
-DWORD Tick(const std::string& text);
 bool FileThere(const std::string& path);
 
 } // namespace rmtest

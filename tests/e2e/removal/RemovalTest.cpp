@@ -11,11 +11,8 @@ using Removal = RemovalScenario;
 
 constexpr int32_t NoWindow = -1;
 
-RECT PlaceInWindow(HWND control) {
-    RECT place = e2e::WindowRectOf(control);
-    MapWindowPoints(HWND_DESKTOP, GetAncestor(control, GA_ROOT), reinterpret_cast<POINT*>(&place),
-                    2);
-    return place;
+DWORD Tick(const std::string& text) {
+    return static_cast<DWORD>(std::stoul(text));
 }
 
 // A system-modal OK box with an icon, titled with the program title.
@@ -52,10 +49,10 @@ TEST_F(WithCompanions, NoEndsWithoutAnyChange) {
               e2e::TextOf(e2e::FindControl(confirmation, "lblAsk")));
     // No stands half a button's width right of Yes, and the pair is centred.
     const RECT inside = e2e::ClientRectOnScreen(confirmation);
-    const RECT yes = PlaceInWindow(e2e::FindControl(confirmation, "cmdYes"));
-    const RECT no = PlaceInWindow(e2e::FindControl(confirmation, "cmdNo"));
+    const RECT yes = e2e::WindowRectOf(e2e::FindControl(confirmation, "cmdYes"));
+    const RECT no = e2e::WindowRectOf(e2e::FindControl(confirmation, "cmdNo"));
     EXPECT_NEAR(yes.left + (yes.right - yes.left) * 3 / 2, no.left, 2);
-    EXPECT_NEAR(yes.left, (inside.right - inside.left) - no.right, 2);
+    EXPECT_NEAR(yes.left - inside.left, inside.right - no.right, 2);
 
     const uint32_t journal = Sim().JournalTotal();
     Press("cmdNo");
