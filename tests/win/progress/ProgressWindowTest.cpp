@@ -20,7 +20,7 @@ class ProgressWindow : public ::testing::Test {
     }
 };
 
-TEST_F(ProgressWindow, ShowsTheTextCentredUnderTheProgramTitle) {
+TEST_F(ProgressWindow, ShowsTheTextCentredUnderTheProgramTitleAndGrowsWithIt) {
     BasGlobal::SetProgramTitle("Progress Test Title");
     BasGlobal::ShowProgress("Setup is updating your system...");
     frmMessage& form = frmMessageForm();
@@ -42,21 +42,15 @@ TEST_F(ProgressWindow, ShowsTheTextCentredUnderTheProgramTitle) {
     EXPECT_NEAR(origin.left, form.Left(), forms::TwipsPerPixelX());
     EXPECT_NEAR(origin.top, form.Top(), forms::TwipsPerPixelY());
     EXPECT_EQ(0, BasGlobal::BusyCount()) << "the pointer is back once the window stands";
-}
 
-TEST_F(ProgressWindow, ALongTextMakesTheWindowTallerAndANewTextReusesIt) {
-    BasGlobal::ShowProgress("short");
-    frmMessage& form = frmMessageForm();
+    // A long text makes the same window taller.
     HWND window = form.hWnd();
-    const int image = form.imgMsg.Height();
-
     std::string longText;
     for (int i = 0; i < 12; i++)
         longText += "Removing files from your system... ";
     BasGlobal::ShowProgress(longText);
     EXPECT_EQ(window, form.hWnd()) << "the same window, new text";
     ASSERT_GT(form.lblMsg.Height(), 2 * image) << "the text wraps over several lines";
-    const int pixel = forms::TwipsPerPixelY();
     EXPECT_NEAR(form.lblMsg.Height() + image / 2, form.ScaleHeight(), pixel);
     EXPECT_NEAR(form.ScaleHeight() / 2 - image / 2, form.imgMsg.Top(), pixel);
     EXPECT_NEAR(form.ScaleHeight() / 2 - form.lblMsg.Height() / 2, form.lblMsg.Top(), pixel);

@@ -7,20 +7,6 @@
 
 namespace aotest {
 
-namespace {
-
-bool Fails(const MouseRecorder& mouse, char letter) {
-    return mouse.failing.find(letter) != std::string::npos;
-}
-
-char WriteLetter(const std::string& name) {
-    if (name == "DoubleClickWidth")
-        return 'w';
-    return name == "DoubleClickHeight" ? 'h' : 't';
-}
-
-} // namespace
-
 void StartupTest::SetUp() {
     e2e::PrepareSettingsKey();
     system_ = WindowsMouse::System();
@@ -30,15 +16,17 @@ void StartupTest::SetUp() {
         const char letter = action == SPI_SETDOUBLECLKWIDTH    ? 'W'
                             : action == SPI_SETDOUBLECLKHEIGHT ? 'H'
                                                                : 'T';
-        return !Fails(mouse, letter);
+        return !mouse.Fails(letter);
     };
     calls.OpenMouseKey = [this](HKEY& key) {
         key = nullptr;
-        return !Fails(mouse, 'R');
+        return !mouse.Fails('R');
     };
     calls.WriteString = [this](HKEY, const std::string& name, const std::string& text) {
         mouse.written.push_back({name, text});
-        return !Fails(mouse, WriteLetter(name));
+        return !mouse.Fails(name == "DoubleClickWidth"    ? 'w'
+                            : name == "DoubleClickHeight" ? 'h'
+                                                          : 't');
     };
 }
 

@@ -19,6 +19,8 @@ struct MouseRecorder {
     std::string failing;
     std::vector<std::pair<UINT, UINT>> parameters;
     std::vector<std::pair<std::string, std::string>> written;
+
+    bool Fails(char letter) const { return failing.find(letter) != std::string::npos; }
 };
 
 class StartupTest : public ::testing::Test {
