@@ -10,7 +10,6 @@
 namespace NoticeLayout {
 
 constexpr int LineTop = WindowHead::ContentTop + 120;
-constexpr int LineWidth = WindowHead::InnerWidth - 2 * WindowHead::Margin;
 constexpr int LineHeight = 195;
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 435;
@@ -20,7 +19,7 @@ constexpr int InnerHeight = ButtonTop + ButtonHeight + 360;
 
 inline void Design(forms::Label& line, forms::CommandButton& ok) {
     line.SetTextAlign(forms::Alignment::Center);
-    line.Move(WindowHead::Margin, LineTop, LineWidth, LineHeight);
+    line.Move(WindowHead::Margin, LineTop, WindowHead::ContentWidth, LineHeight);
     ok.SetCaption("&OK");
     ok.Move((WindowHead::InnerWidth - ButtonWidth) / 2, ButtonTop, ButtonWidth, ButtonHeight);
 }
