@@ -25,6 +25,8 @@ struct WindowHead {
     static constexpr int ContentTop = 1380;
     static constexpr int Margin = 480;
     static constexpr int InnerWidth = 6615;
+    // The width between the margins.
+    static constexpr int ContentWidth = InnerWidth - 2 * Margin;
 
     // The head's design, which the main windows share (twips, points).
     static constexpr int HeadTop = 360;

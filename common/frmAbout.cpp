@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "FormRoutines.h"
+#include "NoticeLayout.h"
 #include "basLOGO.h"
 #include "forms/Runtime.h"
 
@@ -9,27 +10,16 @@ namespace {
 constexpr const char* Title = " About";
 constexpr const char* CopyrightLine = "Copyright (C) Orvalith";
 
-constexpr int CopyrightTop = WindowHead::ContentTop + 120;
-constexpr int CopyrightWidth = WindowHead::InnerWidth - 2 * WindowHead::Margin;
-constexpr int CopyrightHeight = 195;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 435;
-constexpr int ButtonTop = CopyrightTop + CopyrightHeight + 360;
-constexpr int InnerHeight = ButtonTop + ButtonHeight + 360;
-
 } // namespace
 
 frmAbout::frmAbout() : Form("frmAbout") {
     SetCaption(Title);
-    lblCopyright.SetTextAlign(forms::Alignment::Center);
-    lblCopyright.Move(WindowHead::Margin, CopyrightTop, CopyrightWidth, CopyrightHeight);
-    cmdOK.SetCaption("&OK");
-    cmdOK.Move((WindowHead::InnerWidth - ButtonWidth) / 2, ButtonTop, ButtonWidth, ButtonHeight);
+    NoticeLayout::Design(lblCopyright, cmdOK);
     cmdOK.OnClick = [this] { cmdOK_Click(); };
 }
 
 void frmAbout::Form_Load() {
-    WindowHead::FitWindow(*this, InnerHeight);
+    WindowHead::FitWindow(*this, NoticeLayout::InnerHeight);
     lblCopyright.SetCaption(CopyrightLine);
     if (TakeOverHead)
         TakeOverHead(*this);

@@ -16,7 +16,6 @@ constexpr int MaxTone = 5000;
 constexpr int MinDuration = 10;
 constexpr int MaxDuration = 50;
 
-constexpr int ContentWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
 constexpr int Gap = 120;
 constexpr int OptionFrameHeight = 1455;
 constexpr int OptionLeft = 240;
@@ -24,7 +23,7 @@ constexpr int OptionTop = 300;
 constexpr int OptionStep = 270;
 constexpr int OptionHeight = 255;
 constexpr int ScaleFrameTop = PageChrome::ContentTop + OptionFrameHeight + Gap;
-constexpr int ScaleFrameWidth = (ContentWidth - Gap) / 2;
+constexpr int ScaleFrameWidth = (PageChrome::ContentWidth - Gap) / 2;
 constexpr int ScaleFrameHeight = 1095;
 constexpr int BarLeft = 180;
 constexpr int BarWidth = ScaleFrameWidth - 2 * BarLeft;
@@ -59,11 +58,11 @@ frmFeedbackSound::frmFeedbackSound()
                    {BasGlobal::SetFeedbackSound, basMain::SummaryRow::FeedbackSound}) {
     SetCaption(" Feedback Sound");
     frameFeedbackSound.SetCaption("  Feedback Sound Option  ");
-    frameFeedbackSound.Move(PageChrome::Margin, PageChrome::ContentTop, ContentWidth,
+    frameFeedbackSound.Move(PageChrome::Margin, PageChrome::ContentTop, PageChrome::ContentWidth,
                             OptionFrameHeight);
     for (int i = 1; i <= BasGlobal::FeedbackCount; ++i)
         optFeedbackSound[i].Move(OptionLeft, OptionTop + (i - 1) * OptionStep,
-                                 ContentWidth - 2 * OptionLeft, OptionHeight);
+                                 PageChrome::ContentWidth - 2 * OptionLeft, OptionHeight);
     DesignOptions(optFeedbackSound);
 
     DesignScale(frameTone, PageChrome::Margin, "  Tone  ", hscTone, MinTone, MaxTone, 100, lblTone,

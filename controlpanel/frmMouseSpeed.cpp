@@ -14,11 +14,10 @@ namespace {
 constexpr int MinSpeed = 1;
 constexpr int MaxSpeed = 20;
 
-constexpr int ContentWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
 constexpr int Gap = 120;
 constexpr int LeftWidth = 3495;
 constexpr int RightLeft = PageChrome::Margin + LeftWidth + Gap;
-constexpr int RightWidth = ContentWidth - LeftWidth - Gap;
+constexpr int RightWidth = PageChrome::ContentWidth - LeftWidth - Gap;
 constexpr int CheckFrameHeight = 615;
 constexpr int SpeedFrameHeight = 1095;
 constexpr int Top1 = PageChrome::ContentTop;

@@ -15,18 +15,17 @@ const forms::Color TestBoxYellow = forms::Rgb(255, 255, 0);
 
 constexpr int FrameLeft = PageChrome::Margin;
 constexpr int FrameTop = PageChrome::ContentTop;
-constexpr int FrameWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
 constexpr int FrameHeight = 2535;
 constexpr int BarLeft = 240;
-constexpr int BarWidth = FrameWidth - 2 * BarLeft;
+constexpr int BarWidth = PageChrome::ContentWidth - 2 * BarLeft;
 constexpr int NumberWidth = 600;
 constexpr int WordWidth = 900;
-constexpr int MiddleLeft = (FrameWidth - NumberWidth) / 2;
+constexpr int MiddleLeft = (PageChrome::ContentWidth - NumberWidth) / 2;
 constexpr int RightEnd = BarLeft + BarWidth;
 // About 333 by 61 pixels at 15 twips per pixel.
 constexpr int TestBoxWidth = 4995;
 constexpr int TestBoxHeight = 915;
-constexpr int TestBoxLeft = (FrameWidth - TestBoxWidth) / 2;
+constexpr int TestBoxLeft = (PageChrome::ContentWidth - TestBoxWidth) / 2;
 constexpr int TestBoxTop = 1380;
 constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
 
@@ -41,7 +40,7 @@ frmSensitivity::frmSensitivity()
                    {BasGlobal::SetSensitivity, basMain::SummaryRow::Sensitivity}) {
     SetCaption(" Touch Sensitivity");
     frameSensitivity.SetCaption("  Touch Sensitivity Adjustment ");
-    frameSensitivity.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
+    frameSensitivity.Move(FrameLeft, FrameTop, PageChrome::ContentWidth, FrameHeight);
 
     DesignScaleLabel(lblSV, "0", MiddleLeft, 300, NumberWidth, forms::Alignment::Center);
     hscSensitivity.SetMin(0);

@@ -12,7 +12,6 @@ namespace {
 
 const forms::Color NotDetectedGrey = forms::Rgb(128, 128, 128);
 
-constexpr int ContentWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
 constexpr int LineTop = 300;
 constexpr int LineStep = 270;
 constexpr int OptionLeft = 240;
@@ -27,13 +26,13 @@ constexpr int InnerHeight = ButtonsTop + PageButtons::Height + 360;
 frmSerialPort::frmSerialPort() : Form("frmSerialPort") {
     SetCaption(" Serial Port");
     Frame1.SetCaption("  Serial Port Information  ");
-    Frame1.Move(PageChrome::Margin, PageChrome::ContentTop, ContentWidth, FrameHeight);
+    Frame1.Move(PageChrome::Margin, PageChrome::ContentTop, PageChrome::ContentWidth, FrameHeight);
     for (int n = 1; n <= PortCount; ++n) {
         const int top = LineTop + (n - 1) * LineStep;
         optDetected[n].Move(OptionLeft, top, OptionWidth, ScaleLabelHeight + 60);
         optDetected[n].SetEnabled(false);
         DesignScaleLabel(lblCOM[n], "COM9, BasePort=9999h, IRQ=99", LineLeft, top + 30,
-                         ContentWidth - LineLeft - OptionLeft, forms::Alignment::Left);
+                         PageChrome::ContentWidth - LineLeft - OptionLeft, forms::Alignment::Left);
         lblCOM[n].SetForeColor(NotDetectedGrey);
     }
     cmdSetup.SetCaption("&Setup");

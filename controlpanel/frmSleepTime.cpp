@@ -16,13 +16,12 @@ const forms::Color SentenceBlue = forms::Rgb(0, 0, 255);
 
 constexpr int FrameLeft = PageChrome::Margin;
 constexpr int FrameTop = PageChrome::ContentTop;
-constexpr int FrameWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
 constexpr int FrameHeight = 1545;
 constexpr int BarLeft = 240;
-constexpr int BarWidth = FrameWidth - 2 * BarLeft;
+constexpr int BarWidth = PageChrome::ContentWidth - 2 * BarLeft;
 constexpr int NumberWidth = 600;
 constexpr int WordWidth = 900;
-constexpr int MiddleLeft = (FrameWidth - NumberWidth) / 2;
+constexpr int MiddleLeft = (PageChrome::ContentWidth - NumberWidth) / 2;
 constexpr int RightEnd = BarLeft + BarWidth;
 constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
 
@@ -33,7 +32,7 @@ frmSleepTime::frmSleepTime()
                    {BasGlobal::SetPowerDownTime, basMain::SummaryRow::SleepTime}) {
     SetCaption(" Power Save");
     frameSleepTime.SetCaption("  Power Down Timer Adjustment ");
-    frameSleepTime.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
+    frameSleepTime.Move(FrameLeft, FrameTop, PageChrome::ContentWidth, FrameHeight);
 
     DesignScaleLabel(lblSS, "", BarLeft, 300, BarWidth, forms::Alignment::Center);
     lblSS.SetForeColor(SentenceBlue);

@@ -23,11 +23,10 @@ constexpr int AutomaticMode = 1;
 constexpr const char* AutoModeItems[] = {" Manual Mode", " Automatic Mode"};
 constexpr const char* BeepItems[] = {"Off", "On"};
 
-constexpr int ContentWidth = PageChrome::InnerWidth - 2 * PageChrome::Margin;
 constexpr int Gap = 120;
 constexpr int ModeFrameWidth = 2760;
 constexpr int FunctionLeft = PageChrome::Margin + ModeFrameWidth + Gap;
-constexpr int FunctionWidth = ContentWidth - ModeFrameWidth - Gap;
+constexpr int FunctionWidth = PageChrome::ContentWidth - ModeFrameWidth - Gap;
 constexpr int UpperHeight = 1455;
 constexpr int InsideLeft = 180;
 constexpr int OptionTop = 300;
@@ -112,7 +111,7 @@ frmVirtualButton::frmVirtualButton()
                        ComboHeight);
 
     frameRBAuto.SetCaption("  Right Button Automatic Mode");
-    frameRBAuto.Move(PageChrome::Margin, AutoTop, ContentWidth, AutoHeight);
+    frameRBAuto.Move(PageChrome::Margin, AutoTop, PageChrome::ContentWidth, AutoHeight);
     int left = InsideLeft;
     left = PlaceInRow(lblRBAutoSTime, "Toggle On", left, OnWidth);
     left = PlaceInRow(cboRBAutoSTime, left, TimeWidth);

@@ -22,11 +22,10 @@ namespace {
 // warning and the question, and the buttons stand under the etched line.
 constexpr int FrameLeft = WindowHead::Margin;
 constexpr int FrameTop = WindowHead::ContentTop;
-constexpr int FrameWidth = WindowHead::InnerWidth - 2 * WindowHead::Margin;
 constexpr int Padding = 240;
 constexpr int PictureSize = 480;
 constexpr int TextLeft = FrameLeft + Padding + PictureSize + Padding;
-constexpr int TextColumnWidth = FrameLeft + FrameWidth - Padding - TextLeft;
+constexpr int TextColumnWidth = FrameLeft + WindowHead::ContentWidth - Padding - TextLeft;
 constexpr int WarningTop = FrameTop + Padding;
 constexpr int TwoLines = 390;
 constexpr int AskTop = WarningTop + TwoLines + 120;
@@ -53,7 +52,7 @@ frmMain::frmMain() : Form("frmMain") {
     head.lblSystem.SetCaption(RemovalTexts::SystemLineText);
     head.imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
 
-    shpRemoval.Move(FrameLeft, FrameTop, FrameWidth, FrameHeight);
+    shpRemoval.Move(FrameLeft, FrameTop, WindowHead::ContentWidth, FrameHeight);
     imgRemoval.SetPicture(forms::Picture::FromIcon(RemovalPictures::CreateWasteBin()));
     imgRemoval.Move(FrameLeft + Padding, WarningTop, PictureSize, PictureSize);
     lblWarning.SetCaption(RemovalTexts::WarningText);
