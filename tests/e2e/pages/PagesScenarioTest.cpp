@@ -15,14 +15,10 @@ class ControlPanelPages : public PagesScenario {};
 TEST_F(ControlPanelPages, PowerSaveAppliedFromThePageReachesTheDriverAndTheSummary) {
     if (basVersion::IsPs2Build)
         GTEST_SKIP() << "the PS/2 build has no power save row";
-    SimState state = e2e::ReadState(Sim());
-    state.Record.PowerDownTime = 15;
-    ASSERT_TRUE(Sim().PresetRecord(state.Record));
-
-    HWND main = StartControlPanel();
-    ASSERT_TRUE(main);
-    HWND page = OpenFrom(main, "cmdSleepTime", "frmSleepTime");
+    HWND page = OpenPage([](DeviceRecord& record) { record.PowerDownTime = 15; }, "cmdSleepTime",
+                         "frmSleepTime");
     ASSERT_TRUE(page);
+    HWND main = main_;
     EXPECT_TRUE(e2e::WaitForVisible(main, false)) << "the main window hides";
     EXPECT_EQ(e2e::TextOf(main), e2e::TextOf(page)) << "the page carries the main title";
     EXPECT_EQ("Power Down When Idle  2 Min.  30 Sec.",

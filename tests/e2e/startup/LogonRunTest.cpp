@@ -15,7 +15,7 @@ TEST_F(LogonRun, AppliesTheStoredValuesAndStartsBothCompanions) {
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickSpeed", 400));
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickWidth", 10));
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickHeight", 12));
-    PresetRightButton({1, 0, 0});
+    PresetToolOn(0);
     const uint32_t journalStart = Sim().JournalTotal();
 
     ExpectLogonRunEnds(StartAgent());
@@ -36,7 +36,7 @@ TEST_F(LogonRun, WithoutTheCompanionsItGivesTheScreenSizeAndReportsTheTool) {
     e2e::Identity identity;
     identity.installPath = EmptyInstallFolder();
     e2e::PrepareSettingsKey(identity);
-    PresetRightButton({1, 0, 0});
+    PresetToolOn(0);
     const uint32_t journalStart = Sim().JournalTotal();
 
     e2e::Program& agent = StartAgent();
@@ -64,7 +64,7 @@ TEST_F(LogonRun, ARunningToolIsToldToHideOnlyInTheAutomaticMode) {
         ASSERT_TRUE(e2e::WaitUntil([&] { return RegisteredTool() != nullptr; }, "the tool"));
         HWND window = RegisteredTool();
         ASSERT_TRUE(e2e::WaitForVisible(window, true));
-        PresetRightButton({1, autoMode, 0});
+        PresetToolOn(autoMode);
 
         ExpectLogonRunEnds(StartAgent());
         EXPECT_EQ(autoMode == 0, IsWindowVisible(window) != FALSE)

@@ -27,10 +27,7 @@ TEST_F(StartupFailure, WithoutTheDriverItReportsAfterApplyingAndEnds) {
 }
 
 TEST_F(StartupFailure, WithoutAControllerItReportsAndStartsNothing) {
-    SimState state = e2e::ReadState(Sim());
-    state.Record.ComPort = 0;
-    state.Record.RightButtonFunction = 1;
-    ASSERT_TRUE(Sim().PresetRecord(state.Record));
+    PresetToolOn(0, true);
     e2e::Program& agent = StartAgent();
     ExpectBoxThenEnd(agent, "TouchScreen Controller Not Found!");
     EXPECT_TRUE(SmiProcesses().empty());
@@ -51,15 +48,14 @@ TEST_F(StartupFailure, WithoutTheIdentityItReportsAndChangesNothing) {
 }
 
 TEST_F(StartupFailure, ASecondCopyLeavesTheSettingsWindowAndEndsWithoutApplying) {
-    e2e::Program& first = StartAgent("/SDC");
-    HWND window = e2e::WaitForForm(first.Id(), "frmMain");
-    ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
+    e2e::Program* first = nullptr;
+    ASSERT_TRUE(StartAgentWindow("/SDC", first));
 
     e2e::Program& second = StartAgent();
     ASSERT_TRUE(second.WaitForExit());
     EXPECT_TRUE(e2e::MessageBoxesOf(second.Id()).empty());
     EXPECT_EQ("1", MouseValue("DoubleClickSpeed")) << "the second copy applied nothing";
-    EXPECT_TRUE(first.IsRunning());
+    EXPECT_TRUE(first->IsRunning());
 }
 
 } // namespace
