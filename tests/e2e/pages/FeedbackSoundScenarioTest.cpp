@@ -18,7 +18,6 @@ TEST_F(FeedbackSoundPage, SoundTestApplyCancelAndOk) {
             record.FeedbackDuration = 30;
         },
         "cmdFeedbackSound", "frmFeedbackSound");
-    HWND main = main_;
     ASSERT_TRUE(page);
     EXPECT_EQ(" Touch Down Only", Text(page, "optFeedbackSound(2)"));
     EXPECT_TRUE(Checked(page, "optFeedbackSound(2)"));
@@ -62,11 +61,11 @@ TEST_F(FeedbackSoundPage, SoundTestApplyCancelAndOk) {
     EXPECT_EQ(0u, Requests(IOCTL_SetFeedbackSound, first)) << "Cancel sends nothing";
 
     EXPECT_TRUE(e2e::WaitForGone(page));
-    EXPECT_TRUE(e2e::WaitForVisible(main, true));
+    EXPECT_TRUE(e2e::WaitForVisible(main_, true));
     EXPECT_EQ(4000, DriverRecord().FeedbackTone) << "Cancel keeps what was applied";
-    EXPECT_EQ("Silence ( No Sound )", Text(main, "lblFeedbackSound"));
+    EXPECT_EQ("Silence ( No Sound )", Text(main_, "lblFeedbackSound"));
 
-    page = OpenFrom(main, "cmdFeedbackSound", "frmFeedbackSound");
+    page = OpenFrom(main_, "cmdFeedbackSound", "frmFeedbackSound");
     ASSERT_TRUE(page);
     EXPECT_EQ("4000", Text(page, "lblTone")) << "a new opening starts from the record";
     Click(page, "optFeedbackSound(4)");
@@ -74,7 +73,7 @@ TEST_F(FeedbackSoundPage, SoundTestApplyCancelAndOk) {
     EXPECT_EQ(4, DriverRecord().FeedbackSound);
     EXPECT_TRUE(e2e::WaitForGone(page));
     // The caption as the label holds it; "&&" shows as one "&".
-    EXPECT_EQ("Both Touch Down && Lift Off", Text(main, "lblFeedbackSound"));
+    EXPECT_EQ("Both Touch Down && Lift Off", Text(main_, "lblFeedbackSound"));
 }
 
 } // namespace

@@ -23,11 +23,12 @@ TEST_F(LogonRun, AppliesTheStoredValuesAndStartsBothCompanions) {
     EXPECT_EQ("10", MouseValue("DoubleClickWidth"));
     EXPECT_EQ("12", MouseValue("DoubleClickHeight"));
     EXPECT_EQ("400", MouseValue("DoubleClickSpeed"));
-    EXPECT_EQ(1u, SmiProcesses().size()) << "the SMI program runs";
+    EXPECT_EQ(1u, e2e::ProcessIdsNamed(basVersion::SmiProgramFile).size())
+        << "the SMI program runs";
     EXPECT_EQ(0u, e2e::RequestCount(Sim(), IOCTL_SetResolution, journalStart))
         << "the SMI program gives the screen size, not the agent";
     ASSERT_TRUE(e2e::WaitUntil([&] { return RegisteredTool() != nullptr; }, "the tool"));
-    EXPECT_EQ(1u, ToolProcesses().size());
+    EXPECT_EQ(1u, e2e::ProcessIdsNamed(basVersion::RightButtonFile).size());
     EXPECT_TRUE(e2e::WaitForVisible(RegisteredTool(), true))
         << "started with SW_HIDE, the tool still shows its button";
 }
@@ -69,7 +70,7 @@ TEST_F(LogonRun, ARunningToolIsToldToHideOnlyInTheAutomaticMode) {
         ExpectLogonRunEnds(StartAgent());
         EXPECT_EQ(autoMode == 0, IsWindowVisible(window) != FALSE)
             << "automatic mode " << +autoMode;
-        EXPECT_EQ(1u, ToolProcesses().size()) << "no second tool";
+        EXPECT_EQ(1u, e2e::ProcessIdsNamed(basVersion::RightButtonFile).size()) << "no second tool";
         tool.End();
     }
 }

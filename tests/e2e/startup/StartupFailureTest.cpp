@@ -23,15 +23,15 @@ TEST_F(StartupFailure, WithoutTheDriverItReportsAfterApplyingAndEnds) {
     e2e::Program& agent = StartAgent();
     ExpectBoxThenEnd(agent, std::string("Fail to open ") + basVersion::DriverFile + "!");
     EXPECT_EQ("500", MouseValue("DoubleClickSpeed")) << "the values went to Windows first";
-    EXPECT_TRUE(SmiProcesses().empty());
+    EXPECT_TRUE(e2e::ProcessIdsNamed(basVersion::SmiProgramFile).empty());
 }
 
 TEST_F(StartupFailure, WithoutAControllerItReportsAndStartsNothing) {
     PresetToolOn(0, true);
     e2e::Program& agent = StartAgent();
     ExpectBoxThenEnd(agent, "TouchScreen Controller Not Found!");
-    EXPECT_TRUE(SmiProcesses().empty());
-    EXPECT_TRUE(ToolProcesses().empty());
+    EXPECT_TRUE(e2e::ProcessIdsNamed(basVersion::SmiProgramFile).empty());
+    EXPECT_TRUE(e2e::ProcessIdsNamed(basVersion::RightButtonFile).empty());
 }
 
 TEST_F(StartupFailure, WithoutTheIdentityItReportsAndChangesNothing) {

@@ -62,14 +62,6 @@ void StartupScenario::ExpectLogonRunEnds(e2e::Program& agent) {
     EXPECT_EQ(0u, agent.ExitCode());
 }
 
-std::vector<DWORD> StartupScenario::ToolProcesses() const {
-    return e2e::ProcessIdsNamed(basVersion::RightButtonFile);
-}
-
-std::vector<DWORD> StartupScenario::SmiProcesses() const {
-    return e2e::ProcessIdsNamed(basVersion::SmiProgramFile);
-}
-
 std::string StartupScenario::EmptyInstallFolder() {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);

@@ -23,9 +23,6 @@ class StartupScenario : public e2e::Scenario {
     void PresetToolOn(uint8_t autoMode, bool withoutController = false);
     // Waits for the agent to end by itself and checks its window showed.
     void ExpectLogonRunEnds(e2e::Program& agent);
-    // Ids of running companions: the tool and the SMI program.
-    std::vector<DWORD> ToolProcesses() const;
-    std::vector<DWORD> SmiProcesses() const;
 
     // A folder without the companion programs, to install the agent in.
     std::string EmptyInstallFolder();
