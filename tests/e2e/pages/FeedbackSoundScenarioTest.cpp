@@ -11,14 +11,13 @@ using namespace pagese2e;
 class FeedbackSoundPage : public PagesScenario {};
 
 TEST_F(FeedbackSoundPage, SoundTestApplyCancelAndOk) {
-    Preset([](DeviceRecord& record) {
-        record.FeedbackSound = 2;
-        record.FeedbackTone = 1000;
-        record.FeedbackDuration = 30;
-    });
-    HWND main = StartControlPanel();
-    ASSERT_TRUE(main);
-    HWND page = OpenFrom(main, "cmdFeedbackSound", "frmFeedbackSound");
+    HWND page = OpenPage(
+        [](DeviceRecord& record) {
+            record.FeedbackSound = 2;
+            record.FeedbackTone = 1000;
+            record.FeedbackDuration = 30;
+        },
+        "cmdFeedbackSound", "frmFeedbackSound");
     ASSERT_TRUE(page);
     EXPECT_EQ(" Touch Down Only", Text(page, "optFeedbackSound(2)"));
     EXPECT_TRUE(Checked(page, "optFeedbackSound(2)"));
@@ -34,9 +33,7 @@ TEST_F(FeedbackSoundPage, SoundTestApplyCancelAndOk) {
     EXPECT_FALSE(Enabled(page, "cmdApply")) << "back at the record";
     Click(page, "optFeedbackSound(1)");
     DragThumb(page, "hscTone", 4000);
-    uint32_t first = Sim().JournalTotal();
-    Click(page, "cmdApply");
-    EXPECT_EQ(1u, Requests(IOCTL_SetFeedbackSound, first));
+    EXPECT_EQ(1u, ClickCounting(page, "cmdApply", IOCTL_SetFeedbackSound));
     DeviceRecord record = DriverRecord();
     EXPECT_EQ(1, record.FeedbackSound);
     EXPECT_EQ(4000, record.FeedbackTone);
@@ -49,7 +46,7 @@ TEST_F(FeedbackSoundPage, SoundTestApplyCancelAndOk) {
     DragThumb(page, "hscDuration", 12);
     EXPECT_EQ("300", Text(page, "lblTone"));
     EXPECT_EQ("12", Text(page, "lblDuration"));
-    first = Sim().JournalTotal();
+    uint32_t first = Sim().JournalTotal();
     e2e::MousePress(Find(page, "cmdSoundTest"), e2e::MouseButton::Left);
     ASSERT_TRUE(e2e::WaitForRequests(Sim(), IOCTL_PlayBeep, first, 2));
     Click(page, "cmdCandel"); // handled after the press: nothing more can follow
@@ -64,21 +61,19 @@ TEST_F(FeedbackSoundPage, SoundTestApplyCancelAndOk) {
     EXPECT_EQ(0u, Requests(IOCTL_SetFeedbackSound, first)) << "Cancel sends nothing";
 
     EXPECT_TRUE(e2e::WaitForGone(page));
-    EXPECT_TRUE(e2e::WaitForVisible(main, true));
+    EXPECT_TRUE(e2e::WaitForVisible(main_, true));
     EXPECT_EQ(4000, DriverRecord().FeedbackTone) << "Cancel keeps what was applied";
-    EXPECT_EQ("Silence ( No Sound )", Text(main, "lblFeedbackSound"));
+    EXPECT_EQ("Silence ( No Sound )", Text(main_, "lblFeedbackSound"));
 
-    page = OpenFrom(main, "cmdFeedbackSound", "frmFeedbackSound");
+    page = OpenFrom(main_, "cmdFeedbackSound", "frmFeedbackSound");
     ASSERT_TRUE(page);
     EXPECT_EQ("4000", Text(page, "lblTone")) << "a new opening starts from the record";
     Click(page, "optFeedbackSound(4)");
-    first = Sim().JournalTotal();
-    Click(page, "cmdOK");
-    EXPECT_EQ(1u, Requests(IOCTL_SetFeedbackSound, first)) << "OK applies first";
+    EXPECT_EQ(1u, ClickCounting(page, "cmdOK", IOCTL_SetFeedbackSound)) << "OK applies first";
     EXPECT_EQ(4, DriverRecord().FeedbackSound);
     EXPECT_TRUE(e2e::WaitForGone(page));
     // The caption as the label holds it; "&&" shows as one "&".
-    EXPECT_EQ("Both Touch Down && Lift Off", Text(main, "lblFeedbackSound"));
+    EXPECT_EQ("Both Touch Down && Lift Off", Text(main_, "lblFeedbackSound"));
 }
 
 } // namespace

@@ -63,9 +63,7 @@ TEST_F(MouseSpeedPage, LinkedBarsBypassApplyAndSummary) {
     for (const char* control : SpeedControls)
         EXPECT_FALSE(Enabled(page, control)) << control << " greyed out by bypass";
     EXPECT_TRUE(Enabled(page, "cmdApply"));
-    uint32_t first = Sim().JournalTotal();
-    Click(page, "cmdApply");
-    EXPECT_EQ(1u, Requests(IOCTL_SetMouseSpeed, first));
+    EXPECT_EQ(1u, ClickCounting(page, "cmdApply", IOCTL_SetMouseSpeed));
     DeviceRecord record = DriverRecord();
     EXPECT_EQ(1, record.MouseBypass);
     EXPECT_EQ(20, record.MouseHSpeed) << "values of greyed controls are sent too";
@@ -88,9 +86,7 @@ TEST_F(MouseSpeedPage, LinkedBarsBypassApplyAndSummary) {
     EXPECT_FALSE(Enabled(page, "cmdApply")) << "back at the record";
     Click(page, "chkBypass");
     Click(page, "optAcceleration(4)");
-    first = Sim().JournalTotal();
-    Click(page, "cmdOK");
-    EXPECT_EQ(1u, Requests(IOCTL_SetMouseSpeed, first)) << "OK applies first";
+    EXPECT_EQ(1u, ClickCounting(page, "cmdOK", IOCTL_SetMouseSpeed)) << "OK applies first";
     EXPECT_TRUE(e2e::WaitForGone(page));
     EXPECT_EQ(4, DriverRecord().MouseAcceleration);
     EXPECT_EQ("HS=100%, VS=50%, Acceleration=Off", Text(main, "lblMouseSpeed"));

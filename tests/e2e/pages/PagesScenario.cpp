@@ -29,6 +29,13 @@ HWND PagesScenario::StartControlPanel() {
     return main;
 }
 
+HWND PagesScenario::OpenPage(const std::function<void(DeviceRecord&)>& edit, const char* button,
+                             const char* form) {
+    Preset(edit);
+    main_ = HasFatalFailure() ? nullptr : StartControlPanel();
+    return main_ ? OpenFrom(main_, button, form) : nullptr;
+}
+
 HWND PagesScenario::AwaitForm(const char* form) {
     HWND window = e2e::WaitForForm(panel_->Id(), form);
     if (window && !e2e::WaitForVisible(window, true))

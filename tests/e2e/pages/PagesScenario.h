@@ -12,6 +12,8 @@
 
 namespace pagese2e {
 
+void Click(HWND form, const std::string& name);
+
 class PagesScenario : public e2e::Scenario {
   protected:
     // The factory record changed by `edit` in the driver.
@@ -21,6 +23,16 @@ class PagesScenario : public e2e::Scenario {
     // Clicks the main window's button and waits for the form it shows.
     HWND OpenFrom(HWND window, const char* button, const char* form);
     HWND AwaitForm(const char* form);
+    // The record preset, the control panel started (main_) and the page
+    // opened from its main window; 0 on failure.
+    HWND OpenPage(const std::function<void(DeviceRecord&)>& edit, const char* button,
+                  const char* form);
+    // Suite requests with `code` sent while the control is clicked.
+    uint32_t ClickCounting(HWND form, const std::string& name, uint32_t code) {
+        const uint32_t first = Sim().JournalTotal();
+        Click(form, name);
+        return Requests(code, first);
+    }
 
     DeviceRecord DriverRecord() { return e2e::ReadState(Sim()).Record; }
     // Suite requests with `code` since journal entry `first`.
@@ -29,6 +41,7 @@ class PagesScenario : public e2e::Scenario {
     }
 
     e2e::Program* panel_ = nullptr;
+    HWND main_ = nullptr;
 };
 
 // A control of a form by name; 0 and a test failure when missing.

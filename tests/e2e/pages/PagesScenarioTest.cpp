@@ -15,16 +15,11 @@ class ControlPanelPages : public PagesScenario {};
 TEST_F(ControlPanelPages, PowerSaveAppliedFromThePageReachesTheDriverAndTheSummary) {
     if (basVersion::IsPs2Build)
         GTEST_SKIP() << "the PS/2 build has no power save row";
-    SimState state = e2e::ReadState(Sim());
-    state.Record.PowerDownTime = 15;
-    ASSERT_TRUE(Sim().PresetRecord(state.Record));
-
-    HWND main = StartControlPanel();
-    ASSERT_TRUE(main);
-    HWND page = OpenFrom(main, "cmdSleepTime", "frmSleepTime");
+    HWND page = OpenPage([](DeviceRecord& record) { record.PowerDownTime = 15; }, "cmdSleepTime",
+                         "frmSleepTime");
     ASSERT_TRUE(page);
-    EXPECT_TRUE(e2e::WaitForVisible(main, false)) << "the main window hides";
-    EXPECT_EQ(e2e::TextOf(main), e2e::TextOf(page)) << "the page carries the main title";
+    EXPECT_TRUE(e2e::WaitForVisible(main_, false)) << "the main window hides";
+    EXPECT_EQ(e2e::TextOf(main_), e2e::TextOf(page)) << "the page carries the main title";
     EXPECT_EQ("Power Down When Idle  2 Min.  30 Sec.",
               e2e::TextOf(e2e::WaitForControl(page, "lblSS")));
     HWND apply = e2e::WaitForControl(page, "cmdApply");
@@ -40,9 +35,9 @@ TEST_F(ControlPanelPages, PowerSaveAppliedFromThePageReachesTheDriverAndTheSumma
 
     PostMessageA(page, WM_CLOSE, 0, 0);
     EXPECT_TRUE(e2e::WaitForGone(page));
-    EXPECT_TRUE(e2e::WaitForVisible(main, true)) << "closing returns to the main window";
+    EXPECT_TRUE(e2e::WaitForVisible(main_, true)) << "closing returns to the main window";
     EXPECT_EQ("Power Down When Idle  5 Min. ",
-              e2e::TextOf(e2e::WaitForControl(main, "lblSleepTime")));
+              e2e::TextOf(e2e::WaitForControl(main_, "lblSleepTime")));
     EXPECT_EQ(1u, e2e::RequestCount(Sim(), IOCTL_SetPowerDownTime, first));
 }
 

@@ -23,14 +23,13 @@ constexpr PortEntry Ports[PortCount] = {
 };
 
 TEST_F(SerialPortWindows, PortLinesIrqSetupAndRedraw) {
-    Preset([](DeviceRecord& record) {
-        record.ComPort = 2;
-        for (int n = 0; n < PortCount; ++n)
-            record.PortTable[n] = Ports[n];
-    });
-    HWND main = StartControlPanel();
-    ASSERT_TRUE(main);
-    HWND ports = OpenFrom(main, "cmdSerialPort", "frmSerialPort");
+    HWND ports = OpenPage(
+        [](DeviceRecord& record) {
+            record.ComPort = 2;
+            for (int n = 0; n < PortCount; ++n)
+                record.PortTable[n] = Ports[n];
+        },
+        "cmdSerialPort", "frmSerialPort");
     ASSERT_TRUE(ports);
     const char* const lines[PortCount] = {"COM1, BasePort=03F8h, IRQ=4",
                                           "COM2, BasePort=02F8h, IRQ=3",
@@ -66,9 +65,7 @@ TEST_F(SerialPortWindows, PortLinesIrqSetupAndRedraw) {
     EXPECT_TRUE(Enabled(setup, "cmdSave")) << "a list without selection never equals the record";
 
     // Save keeps an IRQ the user did not choose, and never touches the bases.
-    uint32_t first = Sim().JournalTotal();
-    Click(setup, "cmdSave");
-    EXPECT_EQ(1u, Requests(IOCTL_SetSerialPort, first));
+    EXPECT_EQ(1u, ClickCounting(setup, "cmdSave", IOCTL_SetSerialPort));
     DeviceRecord record = DriverRecord();
     for (int n = 0; n < PortCount; ++n) {
         EXPECT_EQ(Ports[n].BasePort, record.PortTable[n].BasePort) << "port " << n + 1;
@@ -103,16 +100,14 @@ TEST_F(SerialPortWindows, PortLinesIrqSetupAndRedraw) {
     setup = OpenFrom(ports, "cmdSetup", "frmCOMxSet");
     ASSERT_TRUE(setup);
     Choose(setup, "cboIRQ(3)", 2);
-    first = Sim().JournalTotal();
-    Click(setup, "cmdOK");
-    EXPECT_EQ(1u, Requests(IOCTL_SetSerialPort, first));
+    EXPECT_EQ(1u, ClickCounting(setup, "cmdOK", IOCTL_SetSerialPort));
     EXPECT_EQ(5, DriverRecord().PortTable[2].IrqOrStatus);
     EXPECT_TRUE(e2e::WaitForVisible(ports, true));
     EXPECT_EQ("COM3, BasePort=03E8h, IRQ=5", Text(ports, "lblCOM(3)"));
 
     Click(ports, "cmdOK");
     EXPECT_TRUE(e2e::WaitForGone(ports));
-    EXPECT_TRUE(e2e::WaitForVisible(main, true));
+    EXPECT_TRUE(e2e::WaitForVisible(main_, true));
 }
 
 } // namespace

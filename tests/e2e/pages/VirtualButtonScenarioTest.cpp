@@ -23,18 +23,15 @@ class VirtualButtonPage : public PagesScenario {
 };
 
 TEST_F(VirtualButtonPage, EnablingApplyStateAndTheRightButtonTool) {
-    Preset([](DeviceRecord& record) {
-        record.VirtualButton = 1;
-        record.RightButtonFunction = 0;
-        record.RightButtonAutoMode = 0;
-        record.RightButtonAutoSTime = 1;
-        record.RightButtonAutoETime = 1;
-        record.RightButtonAutoBeep = 1;
-    });
     ASSERT_TRUE(Tools().empty()) << "a tool left over from elsewhere";
-    HWND main = StartControlPanel();
-    ASSERT_TRUE(main);
-    HWND page = OpenFrom(main, "cmdVirtualButton", "frmVirtualButton");
+    HWND page = OpenPage(
+        [](DeviceRecord& record) {
+            record.VirtualButton = 1;
+            record.RightButtonFunction = record.RightButtonAutoMode = 0;
+            record.RightButtonAutoSTime = record.RightButtonAutoETime = 1;
+            record.RightButtonAutoBeep = 1;
+        },
+        "cmdVirtualButton", "frmVirtualButton");
     ASSERT_TRUE(page);
     const std::vector<std::string> times = {"0.5", "1",   "1.5", "2",   "2.5",
                                             "3",   "3.5", "4",   "4.5", "5"};
@@ -49,9 +46,7 @@ TEST_F(VirtualButtonPage, EnablingApplyStateAndTheRightButtonTool) {
     Click(page, "optRBFunction(1)");
     EXPECT_FALSE(Enabled(page, "cboRBAutoMode")) << "automatic only in drag and drop";
     EXPECT_TRUE(Enabled(page, "cmdApply"));
-    uint32_t first = Sim().JournalTotal();
-    Click(page, "cmdApply");
-    EXPECT_EQ(1u, Requests(IOCTL_SetVirtualButton, first));
+    EXPECT_EQ(1u, ClickCounting(page, "cmdApply", IOCTL_SetVirtualButton));
     EXPECT_EQ(1, DriverRecord().RightButtonFunction);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !Tools().empty() && ToolRegistered(); },
                                "the right-button tool started and registered"));
@@ -79,7 +74,7 @@ TEST_F(VirtualButtonPage, EnablingApplyStateAndTheRightButtonTool) {
 
     // Automatic mode applied: the driver toggles, the tool is closed.
     Choose(page, "cboRBAutoETime", 9);
-    first = Sim().JournalTotal();
+    uint32_t first = Sim().JournalTotal();
     Click(page, "cmdApply");
     DeviceRecord record = DriverRecord();
     EXPECT_EQ(1, record.RightButtonAutoMode);
@@ -96,13 +91,11 @@ TEST_F(VirtualButtonPage, EnablingApplyStateAndTheRightButtonTool) {
     Click(page, "optRBFunction(0)");
     ExpectRow(page, false, "with the function off");
     EXPECT_FALSE(Enabled(page, "cboRBAutoMode"));
-    first = Sim().JournalTotal();
-    Click(page, "cmdOK");
-    EXPECT_EQ(1u, Requests(IOCTL_SetVirtualButton, first)) << "OK applies first";
+    EXPECT_EQ(1u, ClickCounting(page, "cmdOK", IOCTL_SetVirtualButton)) << "OK applies first";
     EXPECT_EQ(0, DriverRecord().RightButtonFunction);
     EXPECT_TRUE(e2e::WaitForGone(page));
     EXPECT_TRUE(Tools().empty());
-    EXPECT_EQ("Drag Drop Mode, RBF Disable", Text(main, "lblVirtualButton"));
+    EXPECT_EQ("Drag Drop Mode, RBF Disable", Text(main_, "lblVirtualButton"));
 }
 
 } // namespace

@@ -15,7 +15,7 @@ TEST_F(LogonRun, AppliesTheStoredValuesAndStartsBothCompanions) {
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickSpeed", 400));
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickWidth", 10));
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickHeight", 12));
-    PresetRightButton({1, 0, 0});
+    PresetToolOn(0);
     const uint32_t journalStart = Sim().JournalTotal();
 
     ExpectLogonRunEnds(StartAgent());
@@ -23,11 +23,12 @@ TEST_F(LogonRun, AppliesTheStoredValuesAndStartsBothCompanions) {
     EXPECT_EQ("10", MouseValue("DoubleClickWidth"));
     EXPECT_EQ("12", MouseValue("DoubleClickHeight"));
     EXPECT_EQ("400", MouseValue("DoubleClickSpeed"));
-    EXPECT_EQ(1u, SmiProcesses().size()) << "the SMI program runs";
+    EXPECT_EQ(1u, e2e::ProcessIdsNamed(basVersion::SmiProgramFile).size())
+        << "the SMI program runs";
     EXPECT_EQ(0u, e2e::RequestCount(Sim(), IOCTL_SetResolution, journalStart))
         << "the SMI program gives the screen size, not the agent";
     ASSERT_TRUE(e2e::WaitUntil([&] { return RegisteredTool() != nullptr; }, "the tool"));
-    EXPECT_EQ(1u, ToolProcesses().size());
+    EXPECT_EQ(1u, e2e::ProcessIdsNamed(basVersion::RightButtonFile).size());
     EXPECT_TRUE(e2e::WaitForVisible(RegisteredTool(), true))
         << "started with SW_HIDE, the tool still shows its button";
 }
@@ -36,7 +37,7 @@ TEST_F(LogonRun, WithoutTheCompanionsItGivesTheScreenSizeAndReportsTheTool) {
     e2e::Identity identity;
     identity.installPath = EmptyInstallFolder();
     e2e::PrepareSettingsKey(identity);
-    PresetRightButton({1, 0, 0});
+    PresetToolOn(0);
     const uint32_t journalStart = Sim().JournalTotal();
 
     e2e::Program& agent = StartAgent();
@@ -64,12 +65,12 @@ TEST_F(LogonRun, ARunningToolIsToldToHideOnlyInTheAutomaticMode) {
         ASSERT_TRUE(e2e::WaitUntil([&] { return RegisteredTool() != nullptr; }, "the tool"));
         HWND window = RegisteredTool();
         ASSERT_TRUE(e2e::WaitForVisible(window, true));
-        PresetRightButton({1, autoMode, 0});
+        PresetToolOn(autoMode);
 
         ExpectLogonRunEnds(StartAgent());
         EXPECT_EQ(autoMode == 0, IsWindowVisible(window) != FALSE)
             << "automatic mode " << +autoMode;
-        EXPECT_EQ(1u, ToolProcesses().size()) << "no second tool";
+        EXPECT_EQ(1u, e2e::ProcessIdsNamed(basVersion::RightButtonFile).size()) << "no second tool";
         tool.End();
     }
 }

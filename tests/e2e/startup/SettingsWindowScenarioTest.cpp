@@ -12,13 +12,13 @@ TEST_F(SettingsWindow, TheSwitchInAnyCaseOpensItAndCancelOrTheCloseBoxChangeNoth
     const uint32_t journalStart = Sim().JournalTotal();
     for (bool byCloseBox : {false, true}) {
         SCOPED_TRACE(byCloseBox ? "close box" : "Cancel");
-        e2e::Program& agent = StartAgent(byCloseBox ? "/Sdc" : "/sdc");
-        HWND window = e2e::WaitForForm(agent.Id(), "frmMain");
-        ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
+        e2e::Program* agent = nullptr;
+        HWND window = StartAgentWindow(byCloseBox ? "/Sdc" : "/sdc", agent);
+        ASSERT_TRUE(window);
         HWND settings = e2e::WaitForControl(window, "Frame1");
         EXPECT_TRUE(settings && IsWindowVisible(settings));
         if (!byCloseBox) {
-            EXPECT_FALSE(e2e::PollUntil([&] { return !agent.IsRunning(); }, 1500))
+            EXPECT_FALSE(e2e::PollUntil([&] { return !agent->IsRunning(); }, 1500))
                 << "the window waits for the user";
         }
         // Moved, so that applying would show.
@@ -29,7 +29,7 @@ TEST_F(SettingsWindow, TheSwitchInAnyCaseOpensItAndCancelOrTheCloseBoxChangeNoth
             PostMessageA(window, WM_CLOSE, 0, 0);
         else
             e2e::ClickButton(e2e::FindControl(window, "cmdCandel"));
-        ASSERT_TRUE(agent.WaitForExit());
+        ASSERT_TRUE(agent->WaitForExit());
         EXPECT_EQ("1", MouseValue("DoubleClickSpeed"));
     }
     EXPECT_EQ(journalStart, Sim().JournalTotal()) << "the settings window leaves the driver alone";
@@ -39,15 +39,11 @@ TEST_F(SettingsWindow, OkAppliesTheStoredValuesThatWindowsLacks) {
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickSpeed", 450));
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickWidth", 6));
     ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickHeight", 7));
-    e2e::Program& agent = StartAgent("/SDC");
-    HWND window = e2e::WaitForForm(agent.Id(), "frmMain");
-    ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
-    HWND apply = e2e::WaitForControl(window, "cmdApply");
-    ASSERT_TRUE(apply);
-    EXPECT_TRUE(IsWindowEnabled(apply)) << "Windows uses other values";
-
-    e2e::ClickButton(e2e::FindControl(window, "cmdOK"));
-    ASSERT_TRUE(agent.WaitForExit());
+    e2e::Program* agent = nullptr;
+    HWND window = StartAgentWindow("/SDC", agent);
+    ASSERT_TRUE(window);
+    e2e::ClickButton(e2e::WaitForControl(window, "cmdOK"));
+    ASSERT_TRUE(agent->WaitForExit());
     EXPECT_EQ("6", MouseValue("DoubleClickWidth"));
     EXPECT_EQ("7", MouseValue("DoubleClickHeight"));
     EXPECT_EQ("450", MouseValue("DoubleClickSpeed"));

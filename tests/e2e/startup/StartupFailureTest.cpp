@@ -23,18 +23,15 @@ TEST_F(StartupFailure, WithoutTheDriverItReportsAfterApplyingAndEnds) {
     e2e::Program& agent = StartAgent();
     ExpectBoxThenEnd(agent, std::string("Fail to open ") + basVersion::DriverFile + "!");
     EXPECT_EQ("500", MouseValue("DoubleClickSpeed")) << "the values went to Windows first";
-    EXPECT_TRUE(SmiProcesses().empty());
+    EXPECT_TRUE(e2e::ProcessIdsNamed(basVersion::SmiProgramFile).empty());
 }
 
 TEST_F(StartupFailure, WithoutAControllerItReportsAndStartsNothing) {
-    SimState state = e2e::ReadState(Sim());
-    state.Record.ComPort = 0;
-    state.Record.RightButtonFunction = 1;
-    ASSERT_TRUE(Sim().PresetRecord(state.Record));
+    PresetToolOn(0, true);
     e2e::Program& agent = StartAgent();
     ExpectBoxThenEnd(agent, "TouchScreen Controller Not Found!");
-    EXPECT_TRUE(SmiProcesses().empty());
-    EXPECT_TRUE(ToolProcesses().empty());
+    EXPECT_TRUE(e2e::ProcessIdsNamed(basVersion::SmiProgramFile).empty());
+    EXPECT_TRUE(e2e::ProcessIdsNamed(basVersion::RightButtonFile).empty());
 }
 
 TEST_F(StartupFailure, WithoutTheIdentityItReportsAndChangesNothing) {
@@ -51,15 +48,14 @@ TEST_F(StartupFailure, WithoutTheIdentityItReportsAndChangesNothing) {
 }
 
 TEST_F(StartupFailure, ASecondCopyLeavesTheSettingsWindowAndEndsWithoutApplying) {
-    e2e::Program& first = StartAgent("/SDC");
-    HWND window = e2e::WaitForForm(first.Id(), "frmMain");
-    ASSERT_TRUE(window && e2e::WaitForVisible(window, true));
+    e2e::Program* first = nullptr;
+    ASSERT_TRUE(StartAgentWindow("/SDC", first));
 
     e2e::Program& second = StartAgent();
     ASSERT_TRUE(second.WaitForExit());
     EXPECT_TRUE(e2e::MessageBoxesOf(second.Id()).empty());
     EXPECT_EQ("1", MouseValue("DoubleClickSpeed")) << "the second copy applied nothing";
-    EXPECT_TRUE(first.IsRunning());
+    EXPECT_TRUE(first->IsRunning());
 }
 
 } // namespace

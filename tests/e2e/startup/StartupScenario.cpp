@@ -11,27 +11,26 @@ namespace {
 
 constexpr const char* MouseKey = "Control Panel\\Mouse";
 
-void EndAll(const std::vector<DWORD>& ids) {
-    for (DWORD id : ids) {
-        e2e::Program program;
-        if (program.Adopt(id))
-            program.End();
-    }
+void TearDownCompanions() {
+    for (const char* file : {basVersion::RightButtonFile, basVersion::SmiProgramFile})
+        for (DWORD id : e2e::ProcessIdsNamed(file)) {
+            e2e::Program program;
+            if (program.Adopt(id))
+                program.End();
+        }
 }
 
 } // namespace
 
 void StartupScenario::SetUp() {
     e2e::Scenario::SetUp();
-    EndAll(ToolProcesses());
-    EndAll(SmiProcesses());
+    TearDownCompanions();
     for (const char* name : {"DoubleClickWidth", "DoubleClickHeight", "DoubleClickSpeed"})
         WriteMouseValue(name, "1");
 }
 
 void StartupScenario::TearDown() {
-    EndAll(ToolProcesses());
-    EndAll(SmiProcesses());
+    TearDownCompanions();
     e2e::Scenario::TearDown();
 }
 
@@ -39,11 +38,19 @@ e2e::Program& StartupScenario::StartAgent(const std::string& arguments) {
     return Start(basVersion::StartupAgentFile, SW_SHOWNORMAL, arguments);
 }
 
-void StartupScenario::PresetRightButton(const RightButton& settings) {
+HWND StartupScenario::StartAgentWindow(const std::string& arguments, e2e::Program*& agent) {
+    agent = &StartAgent(arguments);
+    HWND window = e2e::WaitForForm(agent->Id(), "frmMain");
+    return window && e2e::WaitForVisible(window, true) ? window : nullptr;
+}
+
+void StartupScenario::PresetToolOn(uint8_t autoMode, bool withoutController) {
     SimState state = e2e::ReadState(Sim());
-    state.Record.RightButtonFunction = settings.function;
-    state.Record.RightButtonAutoMode = settings.autoMode;
-    state.Record.VirtualButton = settings.virtualButton;
+    state.Record.RightButtonFunction = 1;
+    state.Record.RightButtonAutoMode = autoMode;
+    state.Record.VirtualButton = 0;
+    if (withoutController)
+        state.Record.ComPort = 0;
     ASSERT_TRUE(Sim().PresetRecord(state.Record));
 }
 
@@ -53,14 +60,6 @@ void StartupScenario::ExpectLogonRunEnds(e2e::Program& agent) {
     EXPECT_EQ(basVersion::StartupAgentTitle, e2e::TextOf(window));
     ASSERT_TRUE(agent.WaitForExit());
     EXPECT_EQ(0u, agent.ExitCode());
-}
-
-std::vector<DWORD> StartupScenario::ToolProcesses() const {
-    return e2e::ProcessIdsNamed(basVersion::RightButtonFile);
-}
-
-std::vector<DWORD> StartupScenario::SmiProcesses() const {
-    return e2e::ProcessIdsNamed(basVersion::SmiProgramFile);
 }
 
 std::string StartupScenario::EmptyInstallFolder() {

@@ -10,13 +10,6 @@
 
 namespace aotest {
 
-// What the right-button start looks at in the record.
-struct RightButton {
-    uint8_t function;
-    uint8_t autoMode;
-    uint8_t virtualButton;
-};
-
 class StartupScenario : public e2e::Scenario {
   protected:
     void SetUp() override;
@@ -24,13 +17,12 @@ class StartupScenario : public e2e::Scenario {
 
     // The agent with its command line, shown normally.
     e2e::Program& StartAgent(const std::string& arguments = std::string());
-    // The controller's record with the right-button fields given.
-    void PresetRightButton(const RightButton& settings);
+    // The window of the agent started with `arguments`, awaited shown; 0 on failure.
+    HWND StartAgentWindow(const std::string& arguments, e2e::Program*& agent);
+    // The record with the right-button function on in stream mode.
+    void PresetToolOn(uint8_t autoMode, bool withoutController = false);
     // Waits for the agent to end by itself and checks its window showed.
     void ExpectLogonRunEnds(e2e::Program& agent);
-    // Ids of running companions: the tool and the SMI program.
-    std::vector<DWORD> ToolProcesses() const;
-    std::vector<DWORD> SmiProcesses() const;
 
     // A folder without the companion programs, to install the agent in.
     std::string EmptyInstallFolder();
