@@ -58,12 +58,13 @@ TEST_F(SettingsWindow, ApplyStaysOffWhileEverythingEqualsTheStoredValues) {
     EXPECT_TRUE(mouse.parameters.empty()) << "nothing applied before Apply";
 }
 
-TEST_F(SettingsWindow, ApplyHandsTheBarsOverAndGoesOff) {
+TEST_F(SettingsWindow, ApplyLightsWhenWindowsDiffersAndHandsTheBarsOver) {
     StartupRules::DoubleClick stored = BasMain::SystemDoubleClick();
     stored.time = stored.time == 700 ? 600 : 700;
     frmMain& window = Open(stored);
     EXPECT_EQ(std::to_string(window.ShownSystem().time), window.lblSiTT.Caption());
     EXPECT_EQ(static_cast<int>(stored.time), window.hscTT.Value());
+    EXPECT_TRUE(window.cmdApply.Enabled()) << "Windows uses another time";
 
     window.hscWW.SetValue(12);
     Click(window.cmdApply);
