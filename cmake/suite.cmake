@@ -52,8 +52,7 @@ function(suite_program role)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${t}_version.rc)
     file(WRITE ${rc} "#define TS_FILE_NAME \"KVD2K${letter}${role}.exe\"\n"
                      "#include \"${TS_SOURCE_DIR}/common/version.rc\"\n")
-    add_executable(${t} WIN32 ${A_SOURCES} ${rc} ${TS_SOURCE_DIR}/common/LeanRuntime.cpp
-                              ${TS_SOURCE_DIR}/common/LeanThreads.cpp)
+    add_executable(${t} WIN32 ${A_SOURCES} ${rc} $<TARGET_OBJECTS:lean_runtime>)
     ts_build_settings(${t} ${letter})
     set_target_properties(${t} PROPERTIES OUTPUT_NAME KVD2K${letter}${role}
                                           RUNTIME_OUTPUT_DIRECTORY ${TS_DELIVER_DIR})
@@ -73,13 +72,23 @@ set(TS_WINE_ENV
     WINEDLLOVERRIDES=mscoree,mshtml=
     TS_DELIVER_DIR=${TS_DELIVER_DIR})
 
-# Marks a CTest test as one that runs in the shared Wine prefix.
+# Marks a CTest test as one that runs in the shared Wine prefix: label win
+# (in-process) or e2e (a black-box scenario, named so), with a time limit
+# that lets a hang cost minutes.
 function(ts_wine_test_properties test)
+  if(test MATCHES "e2e")
+    set(label e2e)
+    set(limit 300)
+  else()
+    set(label win)
+    set(limit 120)
+  endif()
   set_tests_properties(${test} PROPERTIES
     ENVIRONMENT "${TS_WINE_ENV}"
     FIXTURES_REQUIRED wine_prefix
     RESOURCE_LOCK wine_prefix
-    TIMEOUT 600)
+    LABELS ${label}
+    TIMEOUT ${limit})
 endfunction()
 
 # suite_win_test(<name> SOURCES ... [LIBS ...]) -> a GoogleTest program per build,
@@ -88,7 +97,8 @@ function(suite_win_test name)
   cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
   foreach(letter ${TS_LETTERS})
     set(t ${name}_${letter})
-    add_executable(${t} ${A_SOURCES})
+    # The runtime pieces the deliverables ship with, so that a test runs what ships.
+    add_executable(${t} ${A_SOURCES} $<TARGET_OBJECTS:lean_runtime>)
     ts_build_settings(${t} ${letter})
     ts_link(${t} ${letter} PRIVATE ${A_LIBS} gtest gtest_main)
     add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
@@ -106,6 +116,7 @@ function(suite_host_test name)
     ts_build_settings(${t} ${letter})
     target_include_directories(${t} PRIVATE ${TS_SOURCE_DIR}/common ${TS_SOURCE_DIR}/driver)
     ts_link(${t} ${letter} PRIVATE ${A_LIBS} gtest gtest_main)
-    gtest_discover_tests(${t} TEST_PREFIX "${t}." DISCOVERY_TIMEOUT 30)
+    gtest_discover_tests(${t} TEST_PREFIX "${t}." DISCOVERY_TIMEOUT 30
+                         PROPERTIES LABELS host TIMEOUT 60)
   endforeach()
 endfunction()

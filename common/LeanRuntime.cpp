@@ -1,8 +1,9 @@
-// Linked into every deliverable (not into the tests): keeps the C++ runtime's
-// error reporting out of the programs. They catch no exception, so a throw
-// from the standard library ends in terminate anyway; ending at once spares
-// the exception objects, their strings and the name demangler of the verbose
-// terminate handler, which writes to a console these programs do not have.
+// Linked into every deliverable and every in-process test: keeps the C++
+// runtime's error reporting out of the programs. They are built without
+// exceptions, so a throw from the standard library ends in terminate anyway;
+// ending at once spares the exception objects, their strings and the name
+// demangler of the verbose terminate handler, which writes to a console
+// these programs do not have.
 #include <cstdlib>
 
 namespace __gnu_cxx {

@@ -28,8 +28,9 @@ template <class T> class ControlArray {
             elements_.push_back(std::make_unique<T>(parent, name, index));
     }
 
-    // The element with the index; std::out_of_range for a number the array
-    // does not have (one below the first wraps to a position past the end).
+    // The element with the index. A number the array does not have is a
+    // range error, which ends the program (no exceptions here); one below
+    // the first wraps to a position past the end.
     T& operator[](int index) const { return *elements_.at(static_cast<size_t>(index - first_)); }
     int LBound() const { return first_; }
     int UBound() const { return first_ + Count() - 1; }
