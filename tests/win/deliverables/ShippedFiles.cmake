@@ -1,37 +1,103 @@
-# Every program shipped stays within 300 KB and imports system libraries only.
-#   cmake -DDELIVER_DIR=<folder> -DOBJDUMP=<objdump> -P DeliverableBudget.cmake
+# Every file a release package ships can start on Windows 2000 and keeps its
+# budget. The files are those of the package's own list, for both builds:
+#   cmake -DDELIVER_DIR=<folder> -DOBJDUMP=<objdump> -DFILE_LIST=<ReleaseFiles.txt>
+#         -DALLOWLIST=<Windows2000Imports.txt> -P ShippedFiles.cmake
+# A shipped program fails when it is missing, over 300,000 bytes, asks for an
+# operating system or subsystem above 5.0 in its header, or imports a
+# function that the allowlist does not name.
 cmake_minimum_required(VERSION 3.25)
 set(budget 300000) # 300 KB, counted as the sizes in the issue tracker are
-set(allowed msvcrt kernel32 user32 gdi32 advapi32)
 
-# The suite's own programs (control panel, startup agent, right-button tool,
-# installation, removal); the stand-ins of outside programs are not shipped.
-file(GLOB programs ${DELIVER_DIR}/KVD2K*.exe)
-list(FILTER programs INCLUDE REGEX "/KVD2K[CP](cp|ao|rb|di|de)\\.exe$")
-list(LENGTH programs count)
-if(count LESS 4)
-  message(FATAL_ERROR "only ${count} deliverables in ${DELIVER_DIR}: build them first")
+# "dll!function" entries, dll names in lower case.
+file(STRINGS ${ALLOWLIST} allowlist REGEX "^[^;]")
+list(TRANSFORM allowlist STRIP)
+set(allowed "")
+foreach(entry ${allowlist})
+  string(REGEX MATCH "^([^!]+)!(.+)$" _ "${entry}")
+  string(TOLOWER "${CMAKE_MATCH_1}" dll)
+  list(APPEND allowed "${dll}!${CMAKE_MATCH_2}")
+endforeach()
+
+# "<folder> <file> [<source>]" lines; {L} is the build letter.
+file(STRINGS ${FILE_LIST} lines REGEX "^[^;]")
+set(shipped "")
+foreach(line ${lines})
+  string(STRIP "${line}" line)
+  if(line STREQUAL "")
+    continue()
+  endif()
+  string(REGEX REPLACE "[ \t]+" ";" fields "${line}")
+  list(LENGTH fields count)
+  list(GET fields 1 file)
+  set(source ${file})
+  if(count GREATER 2)
+    list(GET fields 2 source)
+  endif()
+  # Only programs and libraries have imports; the samples are text.
+  if(NOT file MATCHES "\\.([eE][xX][eE]|[dD][lL][lL])$")
+    continue()
+  endif()
+  foreach(letter C P)
+    string(REPLACE "{L}" ${letter} one "${source}")
+    list(APPEND shipped ${one})
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES shipped)
+if(NOT shipped)
+  message(FATAL_ERROR "${FILE_LIST} names no program")
 endif()
 
+# "<major>.<minor>" of a header field pair of objdump -p.
+function(header_version headers field out)
+  string(REGEX MATCH "Major${field}[ \t]+([0-9]+)" _ "${headers}")
+  set(major ${CMAKE_MATCH_1})
+  string(REGEX MATCH "Minor${field}[ \t]+([0-9]+)" _ "${headers}")
+  set(${out} "${major}.${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
+
 set(faults "")
-foreach(program ${programs})
-  get_filename_component(name ${program} NAME)
-  file(SIZE ${program} size)
+foreach(name ${shipped})
+  set(path ${DELIVER_DIR}/${name})
+  if(NOT EXISTS ${path})
+    string(APPEND faults "${name}: missing from ${DELIVER_DIR}\n")
+    continue()
+  endif()
+  file(SIZE ${path} size)
   if(size GREATER budget)
     string(APPEND faults "${name}: ${size} bytes, over the budget of ${budget}\n")
   endif()
-  execute_process(COMMAND ${OBJDUMP} -p ${program} OUTPUT_VARIABLE headers RESULT_VARIABLE result)
+  execute_process(COMMAND ${OBJDUMP} -p ${path} OUTPUT_VARIABLE headers RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     string(APPEND faults "${name}: ${OBJDUMP} failed\n")
+    continue()
   endif()
-  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
-  foreach(import ${imports})
-    string(REGEX REPLACE "DLL Name: ([^.]+)\\.dll" "\\1" dll "${import}")
-    string(TOLOWER "${dll}" dll)
-    if(NOT dll IN_LIST allowed)
-      string(APPEND faults "${name}: imports ${dll}.dll\n")
+  foreach(field OSystemVersion SubsystemVersion)
+    header_version("${headers}" ${field} version)
+    if(version VERSION_GREATER 5.0 OR NOT version MATCHES "^[0-9]+\\.[0-9]+$")
+      string(APPEND faults "${name}: ${field} ${version}, above Windows 2000 (5.0)\n")
     endif()
   endforeach()
+  # One block per library: its name, a column heading, then a line per
+  # function ("<address> <hint> <name>"; an ordinal import has no name).
+  string(REGEX MATCHALL "DLL Name: [^\n]+\n\tvma:[^\n]*\n(\t[0-9a-fA-F]+\t[^\n]*\n)*" blocks
+         "${headers}")
+  foreach(block ${blocks})
+    string(REGEX MATCH "DLL Name: ([^\n]+)" _ "${block}")
+    string(TOLOWER "${CMAKE_MATCH_1}" dll)
+    string(REGEX MATCHALL "\n\t[0-9a-fA-F]+\t[^\n]*" functions "${block}")
+    foreach(function ${functions})
+      string(REGEX REPLACE "^\n\t[0-9a-fA-F]+\t *[0-9]+ +" "" function "${function}")
+      string(STRIP "${function}" function)
+      if(function STREQUAL "" OR function MATCHES "^[0-9]+$")
+        string(APPEND faults "${name}: imports ${dll} by ordinal\n")
+      elseif(NOT "${dll}!${function}" IN_LIST allowed)
+        string(APPEND faults "${name}: imports ${dll}!${function}, which is not in ${ALLOWLIST}\n")
+      endif()
+    endforeach()
+  endforeach()
+  if(NOT blocks)
+    string(APPEND faults "${name}: no import table found\n")
+  endif()
   message(STATUS "${name}: ${size} bytes")
 endforeach()
 if(faults)
