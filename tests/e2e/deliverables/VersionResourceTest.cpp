@@ -40,8 +40,10 @@ std::string StringValue(const std::vector<char>& info, const char* name) {
 
 TEST(VersionResource, EveryProgramCarriesTheSuiteVersionAndItsOwnName) {
     const std::set<std::string> programs = ProgramsOfThisBuild();
-    EXPECT_TRUE(programs.count(basVersion::ControlPanelFile)) << "the control panel is built";
-    EXPECT_TRUE(programs.count(basVersion::RightButtonFile)) << "the right-button tool is built";
+    for (const char* program :
+         {basVersion::ControlPanelFile, basVersion::StartupAgentFile, basVersion::RightButtonFile,
+          basVersion::InstallerFile, basVersion::RemovalFile})
+        EXPECT_TRUE(programs.count(program)) << program << " is built";
     for (const std::string& program : programs) {
         const std::string path = e2e::DeliverablePath(program);
         DWORD ignored = 0;

@@ -97,8 +97,8 @@ TEST_F(CompanionStart, AMissingProgramIsReportedAsAFailedStart) {
 }
 
 TEST_F(CompanionStart, TheRightButtonToolFollowsItsCommands) {
-    if (!BasGlobal::FileExists(basOEM::InstallPath + "\\" + basVersion::RightButtonFile))
-        GTEST_SKIP() << "the right-button tool is not built";
+    ASSERT_TRUE(BasGlobal::FileExists(basOEM::InstallPath + "\\" + basVersion::RightButtonFile))
+        << "the right-button tool is built";
     ASSERT_TRUE(basPostMesg::StartTool());
     int32_t tool = WaitForToolWindowOtherThan(-1);
     ASSERT_NE(-1, tool) << "the tool did not register";
