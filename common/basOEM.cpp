@@ -1,5 +1,6 @@
 #include "basOEM.h"
 
+#include "PathRules.h"
 #include "basRegistry.h"
 #include "basVersion.h"
 
@@ -28,6 +29,16 @@ bool SaveString(const char* name, const std::string& text) {
     return written;
 }
 
+// A folder path that is empty or relative counts as missing and, like a
+// missing one, leaves the value as it was.
+bool ReadPath(HKEY key, const char* name, std::string& path) {
+    std::string text;
+    if (!basRegistry::ReadString(key, name, text) || !PathRules::IsAbsolutePath(text))
+        return false;
+    path = text;
+    return true;
+}
+
 } // namespace
 
 bool OpenSettingsKey(HKEY& key) {
@@ -54,9 +65,9 @@ bool LoadIdentity() {
     bool all = true;
     all = basRegistry::ReadString(key, "VenderName", VenderName) && all;
     all = basRegistry::ReadString(key, "VenderStyle", VenderStyle) && all;
-    all = basRegistry::ReadString(key, "InstallPath", InstallPath) && all;
-    all = basRegistry::ReadString(key, "WindowsPath", WindowsPath) && all;
-    all = basRegistry::ReadString(key, "SystemPath", SystemPath) && all;
+    all = ReadPath(key, "InstallPath", InstallPath) && all;
+    all = ReadPath(key, "WindowsPath", WindowsPath) && all;
+    all = ReadPath(key, "SystemPath", SystemPath) && all;
     all = basRegistry::ReadString(key, "HardwareID", HardwareID) && all;
     basRegistry::CloseKey(key);
     return all;

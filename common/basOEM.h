@@ -30,7 +30,8 @@ bool OpenSettingsKey(HKEY& key);
 // The suite's key of this build, then LoadIdentity.
 bool OpenSuiteKey();
 // Reads all six identity values even when one fails; true only when every
-// one of them was read.
+// one of them was read. The three folder paths must be absolute; an empty
+// or relative one counts as missing.
 bool LoadIdentity();
 
 bool SaveVenderName();

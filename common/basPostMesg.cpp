@@ -16,16 +16,15 @@ constexpr int TitleBufferLength = 128;
 
 // A failed request leaves an older handle in the block, which may belong to a
 // window that is gone or reused, so only a fresh answer is used.
-void SendCommand(const WindowBlock& registration, WPARAM code) {
+void SendRegistered(const WindowBlock& registration, WPARAM code) {
     if (!BasGlobal::LastRequestResult || registration.Handle == NoWindow)
         return;
-    HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(registration.Handle));
-    SendMessageA(window, WM_USER, code, 0);
+    SendCommand(reinterpret_cast<HWND>(static_cast<intptr_t>(registration.Handle)), code);
 }
 
 void SendToTool(WPARAM code) {
     BasGlobal::GetToolWindow();
-    SendCommand(BasGlobal::ToolWindow, code);
+    SendRegistered(BasGlobal::ToolWindow, code);
 }
 
 // Quoted, so that an install folder with blanks cannot start another program.
@@ -73,6 +72,15 @@ bool WalkTopLevelWindows(HWND own, const std::string& title, HWND& shown, HWND& 
 
 } // namespace
 
+bool SendCommand(HWND window, WPARAM code) {
+    // A receiver that answers takes milliseconds; one that does not must
+    // neither hold up the logon run beyond its second nor stop a removal.
+    constexpr UINT AnswerWaitMs = 1000;
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(window, WM_USER, code, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                               AnswerWaitMs, &answer) != 0;
+}
+
 void HideToolWindow() {
     SendToTool(HideToolCode);
 }
@@ -85,7 +93,7 @@ void QuitTool() {
 
 void QuitSmi() {
     BasGlobal::GetSmiWindow();
-    SendCommand(BasGlobal::SmiWindow, QuitSmiCode);
+    SendRegistered(BasGlobal::SmiWindow, QuitSmiCode);
 }
 
 bool StartTool() {

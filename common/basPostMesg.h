@@ -14,6 +14,12 @@ constexpr WPARAM ShowToolCode = 0x1001;
 constexpr WPARAM QuitToolCode = 0x100E;
 constexpr WPARAM QuitSmiCode = 0x200E;
 
+// Sends the command to another program's window and waits for its answer,
+// for a second at most: a window whose program does not answer in time, or
+// that the system counts as hung, is passed over as a missing one is, with
+// no message. True when the window answered.
+bool SendCommand(HWND window, WPARAM code);
+
 // Each asks the driver for the companion's window and sends the command only
 // to a registered window; with none registered nothing is sent or reported.
 void HideToolWindow();

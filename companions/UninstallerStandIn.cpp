@@ -7,6 +7,8 @@
 //  - it removes the files that the installation listed in unins000.dat
 //    beside it (one name per line, relative to its own folder; blank lines
 //    and lines starting with ';' are skipped), then that list;
+//  - it ends with the exit code TS_UNINSTALL_EXIT_CODE asks (decimal, 0 when
+//    unset), as an uninstaller that failed would;
 //  - when TS_UNINSTALL_RECORD names a file, it writes its command line and
 //    the tick counts of its process's creation and of its end there
 //    ("command=", "started=", "ended=" lines), so that a test can check
@@ -146,5 +148,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     RemoveListedFiles(folder);
     DestroyWindow(window);
     Record("ended=" + std::to_string(GetTickCount()));
-    return 0;
+    return static_cast<int>(
+        std::strtoul(Environment("TS_UNINSTALL_EXIT_CODE").c_str(), nullptr, 10));
 }

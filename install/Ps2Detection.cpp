@@ -21,10 +21,11 @@ std::optional<std::string> HardwareIdOf(const std::string& instancePath) {
     const std::string acpi = UpperPrefix(instancePath, 12);
     const std::string root = UpperPrefix(instancePath, 13);
     for (const char* device : Devices) {
+        // The id is copied out of the path with its letters as they stand.
         if (acpi == std::string("ACPI\\") + device)
-            return std::string("*") + device;
+            return "*" + instancePath.substr(5, 7);
         if (root == std::string("ROOT\\*") + device)
-            return std::string("*") + device;
+            return instancePath.substr(5, 8);
     }
     return std::nullopt;
 }

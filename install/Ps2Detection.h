@@ -12,7 +12,8 @@ constexpr const char* NoneDetected = "*PNPnone";
 
 // The hardware id ("*PNP0F13") for an "ACPI\PNP0F13\..." or a
 // "ROOT\*PNP0F13\..." path of one of the devices 0F03, 0F0B, 0F0E, 0F13,
-// letter case ignored; nothing for any other path.
+// letter case ignored in the match; the id keeps the path's letters
+// ("acpi\pnp0f13\..." gives "*pnp0f13"). Nothing for any other path.
 std::optional<std::string> HardwareIdOf(const std::string& instancePath);
 
 } // namespace Ps2Detection

@@ -1,7 +1,5 @@
 #include "basMain.h"
 
-#include <utility>
-
 #include "BasGlobal.h"
 #include "ProgramTitle.h"
 #include "RemovalTexts.h"
@@ -26,10 +24,8 @@ constexpr int BusyEnd = 0;
 constexpr int SecondsBeforeUninstaller = 3;
 constexpr int SecondsBeforeRestart = 10;
 
-ProcessWait& Wait() {
-    static ProcessWait wait = WaitHandlingEvents;
-    return wait;
-}
+const ProcessCalls RealCalls = {WaitHandlingEvents, ::GetExitCodeProcess};
+const ProcessCalls* CallsInUse = &RealCalls;
 
 void ShowFailure(const std::string& reason) {
     forms::MsgBox(RemovalTexts::FailureText(reason), FailureBoxStyle, basVersion::RemovalTitle);
@@ -127,10 +123,10 @@ bool RunUninstaller() {
         return false;
     }
     bool finished = false;
-    const char* failure = nullptr;
-    for (int attempt = 1; attempt <= WaitAttempts && !finished && failure == nullptr; ++attempt) {
+    std::string failure;
+    for (int attempt = 1; attempt <= WaitAttempts && !finished && failure.empty(); ++attempt) {
         forms::DoEvents();
-        switch (Wait()(process, WaitAttemptMs)) {
+        switch (Calls().WaitForProcess(process, WaitAttemptMs)) {
         case WAIT_OBJECT_0:
             finished = true;
             break;
@@ -146,10 +142,17 @@ bool RunUninstaller() {
             break;
         }
     }
+    // An uninstaller that ended with a failure has not removed the suite;
+    // one whose ending cannot be read may not have either.
+    DWORD exitCode = 0;
+    if (finished && !Calls().GetExitCodeProcess(process, &exitCode))
+        failure = "WAIT_FAILED";
+    else if (finished && exitCode != 0)
+        failure = "Exit code " + std::to_string(exitCode);
     CloseHandle(process);
-    if (failure != nullptr)
+    if (!failure.empty())
         ShowFailure(failure);
-    return finished;
+    return failure.empty();
 }
 
 DWORD WaitHandlingEvents(HANDLE process, DWORD milliseconds) {
@@ -167,8 +170,12 @@ DWORD WaitHandlingEvents(HANDLE process, DWORD milliseconds) {
     }
 }
 
-void SetProcessWait(ProcessWait wait) {
-    Wait() = wait ? std::move(wait) : WaitHandlingEvents;
+const ProcessCalls& Calls() {
+    return *CallsInUse;
+}
+
+void ReplaceCalls(const ProcessCalls* calls) {
+    CallsInUse = calls != nullptr ? calls : &RealCalls;
 }
 
 } // namespace basMain

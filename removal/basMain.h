@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace basMain {
@@ -24,19 +23,27 @@ void RemoveSuite();
 void CloseSuitePrograms();
 
 // Starts InstallPath\unins000.exe /SILENT and waits at most ten attempts of
-// a second for it. True when it finished; otherwise the failure box has
-// been shown ("Startup", "WAIT_FAILED", "WAIT_ABANDONED" or "WAIT_TIMEOUT").
+// a second for it. True when it finished with exit code 0; otherwise the
+// failure box has been shown ("Startup", "WAIT_FAILED", "WAIT_ABANDONED",
+// "WAIT_TIMEOUT", or "Exit code N" for an uninstaller that failed).
 bool RunUninstaller();
 
-// One attempt of the wait: the process handle and the longest wait in
-// milliseconds; returns a WaitForSingleObject result.
-using ProcessWait = std::function<DWORD(HANDLE process, DWORD milliseconds)>;
-// The real attempt: sleeps on the process and on window messages, handling
-// the messages as they come, so the program stays responsive at no CPU cost.
+// The real attempt of the wait: sleeps on the process and on window
+// messages, handling the messages as they come, so the program stays
+// responsive at no CPU cost. Returns a WaitForSingleObject result.
 DWORD WaitHandlingEvents(HANDLE process, DWORD milliseconds);
-// Every later RunUninstaller uses this attempt; in-process tests produce the
+
+// The calls of the wait on the uninstaller; in-process tests produce the
 // results that a real process cannot (WAIT_FAILED, WAIT_ABANDONED).
-void SetProcessWait(ProcessWait wait);
+struct ProcessCalls {
+    // One attempt: the process handle and the longest wait in milliseconds.
+    DWORD (*WaitForProcess)(HANDLE process, DWORD milliseconds);
+    BOOL(WINAPI* GetExitCodeProcess)(HANDLE process, LPDWORD exitCode);
+};
+// The calls in use: the real ones unless a test has replaced them.
+const ProcessCalls& Calls();
+// For tests: later calls go to `*calls`; nullptr puts the real ones back.
+void ReplaceCalls(const ProcessCalls* calls);
 
 constexpr int WaitAttempts = 10;
 constexpr DWORD WaitAttemptMs = 1000;

@@ -88,7 +88,7 @@ bool RegisterOrShowRunningCopy(HWND own) {
         }
     }
     // Outside the lock: the running copy may be ending and waiting for it.
-    SendMessageA(running, WM_USER, basPostMesg::ShowToolCode, 0);
+    basPostMesg::SendCommand(running, basPostMesg::ShowToolCode);
     return false;
 }
 

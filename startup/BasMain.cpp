@@ -95,7 +95,8 @@ void LoadDoubleClick() {
         all = basRegistry::ReadDword(key, HeightValue, height) && all;
         basRegistry::CloseKey(key);
     }
-    DoubleClick = all ? StartupRules::DoubleClick{time, width, height} : StartupRules::Defaults;
+    DoubleClick =
+        all ? StartupRules::ValidOrDefaults({time, width, height}) : StartupRules::Defaults;
 }
 
 bool SaveDoubleClick() {

@@ -13,11 +13,12 @@ extern bool SwitchSDC;
 // The double-click values as stored and applied.
 extern StartupRules::DoubleClick DoubleClick;
 
-// Runs the program for its command line; the process exit code.
+// Runs the program for its arguments (the command line without the program
+// name, StartupRules::ArgumentsOf); the process exit code.
 int Main(const std::string& commandLine);
 
 // The stored values from the settings key; all three defaults when any of
-// them cannot be read.
+// them cannot be read or lies outside its scroll bar's range.
 void LoadDoubleClick();
 // Writes the three values into the settings key; true when all were written.
 bool SaveDoubleClick();

@@ -8,11 +8,36 @@ namespace {
 
 constexpr const char* SettingsSwitch = "/SDC";
 constexpr int DragDropButton = 4;
+constexpr unsigned long MinTime = 100, MaxTime = 900, MaxSize = 64;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 
 bool operator==(const DoubleClick& a, const DoubleClick& b) {
     return a.time == b.time && a.width == b.width && a.height == b.height;
+}
+
+DoubleClick ValidOrDefaults(const DoubleClick& stored) {
+    const bool valid = stored.time >= MinTime && stored.time <= MaxTime &&
+                       stored.width <= MaxSize && stored.height <= MaxSize;
+    return valid ? stored : Defaults;
+}
+
+std::string ArgumentsOf(const std::string& rawCommandLine) {
+    size_t at = 0;
+    if (!rawCommandLine.empty() && rawCommandLine[0] == '"') {
+        const size_t closing = rawCommandLine.find('"', 1);
+        at = closing == std::string::npos ? rawCommandLine.size() : closing + 1;
+    } else {
+        while (at < rawCommandLine.size() && !IsBlank(rawCommandLine[at]))
+            ++at;
+    }
+    if (at < rawCommandLine.size() && IsBlank(rawCommandLine[at]))
+        ++at;
+    return rawCommandLine.substr(at);
 }
 
 bool IsSettingsSwitch(const std::string& commandLine) {

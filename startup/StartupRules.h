@@ -20,6 +20,15 @@ bool operator==(const DoubleClick& a, const DoubleClick& b);
 // What the agent uses when the stored values are missing.
 constexpr DoubleClick Defaults = {500, 32, 32};
 
+// Stored values outside the ranges of the settings window's scroll bars
+// (time 100..900, width and height 0..64) are not valid, and all three then
+// become the defaults, as for missing ones.
+DoubleClick ValidOrDefaults(const DoubleClick& stored);
+
+// What the program was given: the raw command line without the program name
+// (quoted or not) and the one blank that separates it; further blanks stay.
+std::string ArgumentsOf(const std::string& rawCommandLine);
+
 // The settings window opens only for the whole command line "/SDC", in any
 // letter case; anything else, normally an empty line, is the logon run.
 bool IsSettingsSwitch(const std::string& commandLine);

@@ -32,6 +32,25 @@ void Program::Resume() {
     heldThread_ = nullptr;
 }
 
+bool Program::HoldWindowThread(HWND window) {
+    DWORD processId = 0;
+    const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+    if (threadId == 0 || processId != id_) {
+        ADD_FAILURE() << "the window is not one of " << name_;
+        return false;
+    }
+    Resume();
+    heldThread_ = OpenThread(THREAD_SUSPEND_RESUME, FALSE, threadId);
+    if (heldThread_ && SuspendThread(heldThread_) != static_cast<DWORD>(-1))
+        return true;
+    ADD_FAILURE() << "cannot hold thread " << threadId << " of " << name_ << ": error "
+                  << GetLastError();
+    if (heldThread_)
+        CloseHandle(heldThread_);
+    heldThread_ = nullptr;
+    return false;
+}
+
 bool Program::Launch(const std::string& path, int showCommand, const std::string& arguments,
                      DWORD flags) {
     End();

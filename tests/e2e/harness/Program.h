@@ -30,6 +30,9 @@ class Program {
     // resumed one after the other start as nearly together as they can.
     bool StartHeld(const std::string& fileName, int showCommand = SW_SHOWNORMAL);
     void Resume();
+    // Holds the thread that owns `window`, a window of this program, until
+    // Resume: the window then answers no message, as a hung program's does.
+    bool HoldWindowThread(HWND window);
     // Takes over a process started by someone else (e.g. by a deliverable),
     // so that it is ended with this object.
     bool Adopt(DWORD processId);

@@ -170,14 +170,14 @@ TEST_F(Installation, DetectsTheMouseEditsTheInfAndHandsItToTheRegistration) {
 
     e2e::Program& installer = StartInstaller();
     EXPECT_TRUE(installer.WaitForExit()) << "the installer ends once the registration runs";
-    ExpectImportedSettings("*PNP0F0E");
+    ExpectImportedSettings("*pnp0f0e"); // the letters as the enumeration has them
 
     ASSERT_TRUE(e2e::WaitUntil([&] { return Exists(RegistrationLog()); }, "the registration"));
     e2e::WaitUntil([&] { return ReadFile(RegistrationLog()).find('\n') != std::string::npos; },
                    "its record");
     const std::string w = windowsFolder;
     EXPECT_EQ(std::to_string(SW_HIDE) + "\t" + w + "\\KVD2KReg.exe " + w +
-                  "\\inf\\KVD2KPS2.INF *PNP0F0E Install\r\n",
+                  "\\inf\\KVD2KPS2.INF *pnp0f0e Install\r\n",
               ReadFile(RegistrationLog()))
         << "started once, hidden, with this command line";
 

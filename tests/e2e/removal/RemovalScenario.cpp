@@ -64,11 +64,12 @@ void RemovalScenario::TearDown() {
         Adopt(id);
     e2e::Scenario::TearDown();
     SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", nullptr);
+    SetEnvironmentVariableA("TS_UNINSTALL_EXIT_CODE", nullptr);
     // Nothing scheduled here may be carried out by a later restart.
     ClearPendingDeletions();
 }
 
-void RemovalScenario::InstallUninstaller(const char* seconds) {
+void RemovalScenario::InstallUninstaller(const char* seconds, const char* exitCode) {
     ASSERT_TRUE(CopyFileA(e2e::DeliverablePath("unins000.exe").c_str(),
                           (installDir + "\\unins000.exe").c_str(), FALSE));
     // The list may not lead the uninstaller out of its folder.
@@ -79,6 +80,7 @@ void RemovalScenario::InstallUninstaller(const char* seconds) {
     }
     WriteFile(installDir + "\\unins000.dat", list);
     SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", seconds);
+    SetEnvironmentVariableA("TS_UNINSTALL_EXIT_CODE", exitCode);
 }
 
 size_t RemovalScenario::InstalledFilesLeft() const {

@@ -17,8 +17,9 @@ class RemovalScenario : public e2e::Scenario {
     void SetUp() override;
     void TearDown() override;
 
-    // The uninstaller, working `seconds`, and the files it is to remove.
-    void InstallUninstaller(const char* seconds);
+    // The uninstaller, working `seconds` and ending with `exitCode`, and the
+    // files it is to remove.
+    void InstallUninstaller(const char* seconds, const char* exitCode = "0");
     size_t InstalledFilesLeft() const;
     // The confirmation window, shown; 0 and a test failure when it is not.
     HWND StartRemoval();

@@ -1,6 +1,7 @@
 // The removal program from outside: No changes nothing; Yes closes the
 // companion programs, runs the uninstaller, schedules the program's own
-// deletion and ends the build's way; the limits of the uninstaller's wait.
+// deletion and ends the build's way; the limits of the uninstaller's wait,
+// and an uninstaller that failed.
 #include "RemovalScenario.h"
 #include "basVersion.h"
 
@@ -124,6 +125,19 @@ TEST_F(Removal, AnUninstallerAtWorkAfterTenSecondsIsReported) {
     EXPECT_TRUE(PendingDeletions().empty());
     ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));
     EXPECT_TRUE(removal->WaitForExit());
+}
+
+TEST_F(Removal, AnUninstallerThatFailedIsReportedAndNothingFollows) {
+    InstallUninstaller("0", "5");
+    ASSERT_TRUE(StartRemoval());
+    Press("cmdYes");
+    e2e::MessageBoxInfo box = e2e::WaitForMessageBox(removal->Id(), 20000);
+    ExpectBox(box, "Fail to remove files! (Exit code 5)");
+    EXPECT_EQ(1u, UninstallerRecord().count("ended"));
+    ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));
+    EXPECT_TRUE(removal->WaitForExit()) << "no completion box, no restart";
+    EXPECT_TRUE(PendingDeletions().empty());
+    EXPECT_TRUE(RegistrationLog().empty()) << "no registration program";
 }
 
 TEST_F(Removal, WithoutDriverItGoesOnAndStopsWhenNoUninstallerStarts) {

@@ -75,5 +75,21 @@ TEST_F(LogonRun, ARunningToolIsToldToHideOnlyInTheAutomaticMode) {
     }
 }
 
+TEST_F(LogonRun, AToolThatAnswersNoMessageDelaysTheEndByASecondAtMost) {
+    e2e::Program& tool = Start(basVersion::RightButtonFile, SW_SHOWNORMAL);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return RegisteredTool() != nullptr; }, "the tool"));
+    ASSERT_TRUE(e2e::WaitForVisible(RegisteredTool(), true));
+    ASSERT_TRUE(tool.HoldWindowThread(RegisteredTool()));
+    PresetToolOn(1); // the running tool is told to hide
+
+    const DWORD start = GetTickCount();
+    e2e::Program& agent = StartAgent();
+    ASSERT_TRUE(agent.WaitForExit());
+    EXPECT_LT(GetTickCount() - start, 3500u)
+        << "the designed second, a second of waiting for the tool, and the start";
+    EXPECT_EQ(0u, agent.ExitCode());
+    tool.Resume();
+}
+
 } // namespace
 } // namespace aotest

@@ -6,15 +6,17 @@
 
 namespace {
 
-TEST(Ps2Detection, TheAcpiAndRootFormsOfTheFourDevicesMatchInAnyCase) {
+TEST(Ps2Detection, TheAcpiAndRootFormsOfTheFourDevicesMatchInAnyCaseAndKeepTheirLetters) {
     const struct {
         const char* path;
         const char* id; // null: no match
     } cases[] = {
         {"ACPI\\PNP0F13\\4&1d8e6b2&0", "*PNP0F13"},
-        {"acpi\\pnp0f13\\4&1d8e6b2&0", "*PNP0F13"},
+        {"acpi\\pnp0f13\\4&1d8e6b2&0", "*pnp0f13"},
+        {"Acpi\\PnP0F13\\x", "*PnP0F13"},
         {"Root\\*PNP0F03\\0000", "*PNP0F03"},
-        {"root\\*pnp0f0b\\0001", "*PNP0F0B"},
+        {"root\\*pnp0f0b\\0001", "*pnp0f0b"},
+        {"ROOT\\*PnP0f0E\\0", "*PnP0f0E"},
         {"ACPI\\PNP0F0E", "*PNP0F0E"},
         {"ROOT\\*PNP0F0E", "*PNP0F0E"},
         {"ACPI\\PNP0F03\\x", "*PNP0F03"},

@@ -18,6 +18,49 @@ TEST(StartupRules, OnlyTheWholeLineSlashSdcInAnyCaseOpensTheSettingsWindow) {
         EXPECT_EQ(c.settings, StartupRules::IsSettingsSwitch(c.line)) << '"' << c.line << '"';
 }
 
+TEST(StartupRules, TheArgumentsFollowTheProgramNameAndOneBlank) {
+    const struct {
+        const char* raw;
+        const char* arguments;
+    } cases[] = {
+        {"KVD2KCao.exe /SDC", "/SDC"},
+        {"KVD2KCao.exe  /SDC", " /SDC"},
+        {"KVD2KCao.exe\t/SDC", "/SDC"},
+        {"\"C:\\Program Files\\KVD2KCao.exe\" /sdc", "/sdc"},
+        {"\"C:\\Program Files\\KVD2KCao.exe\"  /SDC", " /SDC"},
+        {"\"C:\\a b\\KVD2KCao.exe\"/SDC", "/SDC"},
+        {"\"C:\\a b\\KVD2KCao.exe /SDC", ""}, // a quote never closed
+        {"KVD2KCao.exe", ""},
+        {"KVD2KCao.exe ", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.arguments, StartupRules::ArgumentsOf(c.raw)) << c.raw;
+    EXPECT_FALSE(StartupRules::IsSettingsSwitch(StartupRules::ArgumentsOf("KVD2KCao.exe  /SDC")));
+}
+
+TEST(StartupRules, StoredValuesOutsideTheScrollBarRangesGiveAllThreeDefaults) {
+    const struct {
+        DoubleClick stored;
+        bool valid;
+    } cases[] = {
+        {{100, 0, 0}, true},
+        {{900, 64, 64}, true},
+        {{500, 32, 32}, true},
+        {{99, 32, 32}, false},
+        {{901, 32, 32}, false},
+        {{500, 65, 32}, false},
+        {{500, 32, 65}, false},
+        {{0, 0, 0}, false},
+        {{0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF}, false},
+    };
+    for (const auto& c : cases) {
+        const DoubleClick expected = c.valid ? c.stored : StartupRules::Defaults;
+        EXPECT_EQ(expected, StartupRules::ValidOrDefaults(c.stored))
+            << c.stored.time << " " << c.stored.width << " " << c.stored.height;
+    }
+}
+
 TEST(StartupRules, ApplyIsNeededUnlessBarsAndWindowsBothEqualTheSavedValues) {
     const DoubleClick saved = {500, 32, 32};
     EXPECT_FALSE(StartupRules::ApplyNeeded(saved, saved, saved));

@@ -14,6 +14,34 @@
 
 namespace {
 
+// What the scripted wait answers, attempt by attempt, and how often it was asked.
+std::vector<DWORD> waitResults;
+size_t waitCalls = 0;
+// Events handled during the real wait's attempts.
+int handled = 0;
+
+DWORD ScriptedWait(HANDLE process, DWORD milliseconds) {
+    EXPECT_TRUE(process != nullptr && milliseconds == 1000);
+    return waitCalls < waitResults.size() ? waitResults[waitCalls++] : WAIT_FAILED;
+}
+
+// The scripted wait may report an end the process has not reached yet.
+BOOL WINAPI EndedWell(HANDLE, LPDWORD exitCode) {
+    *exitCode = 0;
+    return TRUE;
+}
+
+DWORD CountingWait(HANDLE process, DWORD milliseconds) {
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    const DWORD result = basMain::WaitHandlingEvents(process, milliseconds);
+    MSG left;
+    handled += PeekMessageA(&left, nullptr, 0, 0, PM_NOREMOVE) ? 0 : 1;
+    return result;
+}
+
+const basMain::ProcessCalls Scripted = {ScriptedWait, EndedWell};
+const basMain::ProcessCalls Counting = {CountingWait, GetExitCodeProcess};
+
 // The stand-in uninstaller of the deliverables folder, working 2 s.
 class UninstallerWait : public ::testing::Test {
   protected:
@@ -24,7 +52,7 @@ class UninstallerWait : public ::testing::Test {
         SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", "2");
     }
     void TearDown() override {
-        basMain::SetProcessWait(nullptr);
+        basMain::ReplaceCalls(nullptr);
         SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", nullptr);
     }
 };
@@ -41,15 +69,13 @@ TEST_F(UninstallerWait, TheResultsOfTheWaitCall) {
         {{WAIT_TIMEOUT, WAIT_FAILED}, "Fail to remove files! (WAIT_FAILED)"},
         {{WAIT_ABANDONED}, "Fail to remove files! (WAIT_ABANDONED)"},
     };
+    basMain::ReplaceCalls(&Scripted);
     for (const auto& c : cases) {
-        size_t calls = 0;
-        basMain::SetProcessWait([&](HANDLE process, DWORD milliseconds) {
-            EXPECT_TRUE(process != nullptr && milliseconds == 1000);
-            return calls < c.results.size() ? c.results[calls++] : WAIT_FAILED;
-        });
+        waitResults = c.results;
+        waitCalls = 0;
         wintest::BoxRecorder boxes;
         EXPECT_EQ(c.box == nullptr, basMain::RunUninstaller()) << c.results.size();
-        EXPECT_EQ(c.results.size(), calls) << "attempts made";
+        EXPECT_EQ(c.results.size(), waitCalls) << "attempts made";
         ASSERT_EQ(c.box ? 1u : 0u, boxes.Boxes().size()) << c.results.size();
         if (c.box) {
             EXPECT_EQ(c.box, boxes.Boxes()[0].text);
@@ -70,14 +96,8 @@ ULONGLONG CpuMilliseconds() {
 }
 
 TEST_F(UninstallerWait, TheRealWaitSleepsAndHandlesEvents) {
-    int handled = 0;
-    basMain::SetProcessWait([&](HANDLE process, DWORD milliseconds) {
-        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-        const DWORD result = basMain::WaitHandlingEvents(process, milliseconds);
-        MSG left;
-        handled += PeekMessageA(&left, nullptr, 0, 0, PM_NOREMOVE) ? 0 : 1;
-        return result;
-    });
+    handled = 0;
+    basMain::ReplaceCalls(&Counting);
     const ULONGLONG cpuBefore = CpuMilliseconds();
     const DWORD start = GetTickCount();
     EXPECT_TRUE(basMain::RunUninstaller());

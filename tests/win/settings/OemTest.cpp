@@ -22,6 +22,13 @@ const char* const IdentityNames[] = {"VenderName",  "VenderStyle", "InstallPath"
 std::string* IdentityValues[] = {&basOEM::VenderName,  &basOEM::VenderStyle, &basOEM::InstallPath,
                                  &basOEM::WindowsPath, &basOEM::SystemPath,  &basOEM::HardwareID};
 
+// The text stored for `name`: "<name><tag>", on drive C for the three folder
+// paths, which must be absolute.
+std::string Tagged(const std::string& name, const std::string& tag) {
+    const bool folder = name == "InstallPath" || name == "WindowsPath" || name == "SystemPath";
+    return (folder ? "C:\\" : "") + name + tag;
+}
+
 class SuiteKey : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -42,7 +49,7 @@ class SuiteKey : public ::testing::Test {
         for (const char* name : IdentityNames) {
             if (std::string(name) == skip)
                 continue;
-            ASSERT_TRUE(PutString(HKEY_LOCAL_MACHINE, path, name, std::string(name) + tag));
+            ASSERT_TRUE(PutString(HKEY_LOCAL_MACHINE, path, name, Tagged(name, tag)));
         }
     }
 };
@@ -53,7 +60,7 @@ TEST_F(SuiteKey, OpenSuiteKeyReadsTheIdentityOfThisBuildsKey) {
     basOEM::SetSettingsLocation(HKEY_CURRENT_USER, "Software\\Elsewhere", "X");
     EXPECT_TRUE(basOEM::OpenSuiteKey());
     for (int i = 0; i < 6; i++)
-        EXPECT_EQ(std::string(IdentityNames[i]) + " own", *IdentityValues[i]);
+        EXPECT_EQ(Tagged(IdentityNames[i], " own"), *IdentityValues[i]);
 
     // The location stays set for the operations that follow.
     basOEM::CalibrationMode = 1;
@@ -79,8 +86,20 @@ TEST_F(SuiteKey, OneMissingValueFailsTheLoadButTheOthersAreRead) {
         for (int i = 0; i < 6; i++) {
             std::string expected = IdentityNames[i] == std::string(missing)
                                        ? "before"
-                                       : IdentityNames[i] + std::string(" set");
+                                       : Tagged(IdentityNames[i], " set");
             EXPECT_EQ(expected, *IdentityValues[i]) << "without " << missing;
+        }
+    }
+}
+
+TEST_F(SuiteKey, AnEmptyOrRelativeFolderPathCountsAsMissing) {
+    for (int i = 2; i <= 4; i++) { // InstallPath, WindowsPath, SystemPath
+        for (const char* path : {"", "\\TouchScreen"}) {
+            PutIdentity(OwnKey, " set");
+            ASSERT_TRUE(PutString(HKEY_LOCAL_MACHINE, OwnKey, IdentityNames[i], path));
+            *IdentityValues[i] = "before";
+            EXPECT_FALSE(basOEM::LoadIdentity()) << IdentityNames[i] << " \"" << path << '"';
+            EXPECT_EQ("before", *IdentityValues[i]) << "left as it was";
         }
     }
 }

@@ -51,28 +51,34 @@ TEST_F(ApplyDoubleClick, EveryFailedStepLeavesItsLetterInOneBox) {
     }
 }
 
-TEST_F(ApplyDoubleClick, OneMissingOrMistypedValueGivesAllThreeDefaults) {
+TEST_F(ApplyDoubleClick, OneMissingMistypedOrOutOfRangeValueGivesAllThreeDefaults) {
+    enum Spoil { Missing, AsText, OutOfRange };
     const struct {
         const char* name;
-        bool asText;
-    } spoilers[] = {{"DoubleClickSpeed", false}, {"DoubleClickHeight", true}};
+        Spoil spoil;
+    } spoilers[] = {{"DoubleClickSpeed", Missing},
+                    {"DoubleClickHeight", AsText},
+                    {"DoubleClickWidth", OutOfRange}};
+    const char* const names[] = {"DoubleClickSpeed", "DoubleClickWidth", "DoubleClickHeight"};
+    const DWORD values[] = {300, 30, 30};
     for (const auto& spoiler : spoilers) {
         SCOPED_TRACE(spoiler.name);
         e2e::PrepareSettingsKey();
-        for (const char* name : {"DoubleClickSpeed", "DoubleClickWidth", "DoubleClickHeight"}) {
-            if (std::string(name) != spoiler.name || spoiler.asText) {
-                ASSERT_TRUE(e2e::WriteSettingDword(name, 300));
+        for (int i = 0; i < 3; i++) {
+            if (std::string(names[i]) != spoiler.name) {
+                ASSERT_TRUE(e2e::WriteSettingDword(names[i], values[i]));
+            } else if (spoiler.spoil == AsText) {
+                ASSERT_TRUE(e2e::WriteSettingString(names[i], "30"));
+            } else if (spoiler.spoil == OutOfRange) {
+                ASSERT_TRUE(e2e::WriteSettingDword(names[i], 0xFFFFFFFF));
             }
-        }
-        if (spoiler.asText) {
-            ASSERT_TRUE(e2e::WriteSettingString(spoiler.name, "300"));
         }
         BasMain::LoadDoubleClick();
         EXPECT_EQ(StartupRules::Defaults, BasMain::DoubleClick);
     }
-    ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickHeight", 30));
+    ASSERT_TRUE(e2e::WriteSettingDword("DoubleClickWidth", 64));
     BasMain::LoadDoubleClick();
-    EXPECT_EQ((StartupRules::DoubleClick{300, 300, 30}), BasMain::DoubleClick);
+    EXPECT_EQ((StartupRules::DoubleClick{300, 64, 30}), BasMain::DoubleClick);
 }
 
 } // namespace
