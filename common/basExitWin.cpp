@@ -16,10 +16,8 @@ static_assert(RestartFlags == 0x12, "restart flags");
 // The previous-state buffer: a privilege set with room for two entries.
 constexpr DWORD PreviousStateSize = 28;
 
-SystemCalls& Calls() {
-    static SystemCalls calls = RealSystemCalls();
-    return calls;
-}
+// Set while a test replaces the calls.
+const SystemCalls* replacement = nullptr;
 
 bool Fail(const std::string& step, DWORD number) {
     forms::MsgBox("Fail to restart system! (" + step + std::to_string(number) + ")", MB_OK,
@@ -29,25 +27,14 @@ bool Fail(const std::string& step, DWORD number) {
 
 } // namespace
 
-SystemCalls RealSystemCalls() {
-    SystemCalls calls;
-    calls.OpenProcessToken = [](HANDLE process, DWORD access, HANDLE* token) {
-        return ::OpenProcessToken(process, access, token);
-    };
-    calls.LookupPrivilegeValue = [](const char* system, const char* name, LUID* luid) {
-        return ::LookupPrivilegeValueA(system, name, luid);
-    };
-    calls.AdjustTokenPrivileges = [](HANDLE token, BOOL disableAll, TOKEN_PRIVILEGES* state,
-                                     DWORD length, TOKEN_PRIVILEGES* previous,
-                                     DWORD* returnedLength) {
-        return ::AdjustTokenPrivileges(token, disableAll, state, length, previous, returnedLength);
-    };
-    calls.ExitWindowsEx = [](UINT flags, DWORD reason) { return ::ExitWindowsEx(flags, reason); };
-    return calls;
+const SystemCalls& Calls() {
+    static const SystemCalls real = {::OpenProcessToken, ::LookupPrivilegeValueA,
+                                     ::AdjustTokenPrivileges, ::ExitWindowsEx};
+    return replacement ? *replacement : real;
 }
 
-void SetSystemCalls(const SystemCalls& calls) {
-    Calls() = calls;
+void ReplaceCalls(const SystemCalls* calls) {
+    replacement = calls;
 }
 
 bool RestartWindows() {
@@ -61,7 +48,7 @@ bool RestartWindows() {
     // failure of any call would be reported as theirs.
     TOKEN_PRIVILEGES privileges = {};
     SetLastError(0);
-    calls.LookupPrivilegeValue(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid);
+    calls.LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid);
     DWORD error = GetLastError();
     if (error != 0) {
         CloseHandle(token);

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <functional>
-
 namespace basExitWin {
 
 // True when Windows accepted the restart request; false after the failure
@@ -16,16 +14,17 @@ bool RestartWindows();
 // The four system calls of RestartWindows, replaceable so that in-process
 // tests can make each step fail without restarting the machine.
 struct SystemCalls {
-    std::function<BOOL(HANDLE process, DWORD access, HANDLE* token)> OpenProcessToken;
-    std::function<BOOL(const char* system, const char* name, LUID* luid)> LookupPrivilegeValue;
-    std::function<BOOL(HANDLE token, BOOL disableAll, TOKEN_PRIVILEGES* state, DWORD length,
-                       TOKEN_PRIVILEGES* previous, DWORD* returnedLength)>
-        AdjustTokenPrivileges;
-    std::function<BOOL(UINT flags, DWORD reason)> ExitWindowsEx;
+    BOOL(WINAPI* OpenProcessToken)(HANDLE process, DWORD access, HANDLE* token);
+    BOOL(WINAPI* LookupPrivilegeValueA)(const char* system, const char* name, LUID* luid);
+    BOOL(WINAPI* AdjustTokenPrivileges)
+    (HANDLE token, BOOL disableAll, TOKEN_PRIVILEGES* state, DWORD length,
+     TOKEN_PRIVILEGES* previous, DWORD* returnedLength);
+    BOOL(WINAPI* ExitWindowsEx)(UINT flags, DWORD reason);
 };
 
-SystemCalls RealSystemCalls();
-// Every later RestartWindows uses these calls.
-void SetSystemCalls(const SystemCalls& calls);
+// The calls in use: the real ones unless a test has replaced them.
+const SystemCalls& Calls();
+// For tests: later calls go to `*calls`; nullptr puts the real ones back.
+void ReplaceCalls(const SystemCalls* calls);
 
 } // namespace basExitWin

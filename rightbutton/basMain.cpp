@@ -84,7 +84,3 @@ LRESULT CALLBACK RBF_WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 } // namespace basMain
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return basMain::Main();
-}

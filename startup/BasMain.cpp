@@ -113,7 +113,7 @@ bool SaveDoubleClick() {
 // Each failed step leaves its letter: W, H, T for Windows refusing a value,
 // R for Control Panel\Mouse not opening, w, h, t for a value not stored there.
 void ApplyDoubleClick() {
-    WindowsMouse::Calls& system = WindowsMouse::System();
+    const WindowsMouse::SystemCalls& system = WindowsMouse::Calls();
     std::string letters;
     if (!system.SetParameter(SPI_SETDOUBLECLKWIDTH, DoubleClick.width))
         letters += "W";

@@ -17,11 +17,18 @@ bool OpenMouseKey(HKEY& key) {
     return basRegistry::OpenOrCreateKey(HKEY_CURRENT_USER, "Control Panel", subkey, key);
 }
 
+// Set while a test replaces the calls.
+const SystemCalls* replacement = nullptr;
+
 } // namespace
 
-Calls& System() {
-    static Calls calls{SetAndBroadcast, OpenMouseKey, basRegistry::WriteString};
-    return calls;
+const SystemCalls& Calls() {
+    static const SystemCalls real = {SetAndBroadcast, OpenMouseKey, basRegistry::WriteString};
+    return replacement ? *replacement : real;
+}
+
+void ReplaceCalls(const SystemCalls* calls) {
+    replacement = calls;
 }
 
 } // namespace WindowsMouse

@@ -4,20 +4,21 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace WindowsMouse {
 
-struct Calls {
+struct SystemCalls {
     // SystemParametersInfoA(action, value, null, SPIF_SENDWININICHANGE).
-    std::function<bool(UINT action, UINT value)> SetParameter;
+    bool (*SetParameter)(UINT action, UINT value);
     // HKEY_CURRENT_USER "Control Panel\Mouse", created when missing.
-    std::function<bool(HKEY& key)> OpenMouseKey;
-    std::function<bool(HKEY key, const std::string& name, const std::string& text)> WriteString;
+    bool (*OpenMouseKey)(HKEY& key);
+    bool (*WriteString)(HKEY key, const std::string& name, const std::string& text);
 };
 
-// The real calls until a test replaces them.
-Calls& System();
+// The calls in use: the real ones unless a test has replaced them.
+const SystemCalls& Calls();
+// For tests: later calls go to `*calls`; nullptr puts the real ones back.
+void ReplaceCalls(const SystemCalls* calls);
 
 } // namespace WindowsMouse

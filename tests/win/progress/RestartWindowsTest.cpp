@@ -17,54 +17,60 @@ struct Outcome {
     DWORD error = 0;
 };
 
+// What the fakes return, and the calls they saw.
+Outcome open, lookup, adjust, exitWindows;
+std::vector<std::string> log;
+
+// A successful call leaves the last-error code as it was; a failing one sets it.
+BOOL Finish(const Outcome& outcome) {
+    if (outcome.error != 0)
+        SetLastError(outcome.error);
+    return outcome.result;
+}
+
+BOOL WINAPI FakeOpenProcessToken(HANDLE process, DWORD access, HANDLE* token) {
+    log.push_back("OpenProcessToken " + std::to_string(access));
+    EXPECT_EQ(GetCurrentProcess(), process);
+    *token = nullptr;
+    return Finish(open);
+}
+
+BOOL WINAPI FakeLookupPrivilegeValue(const char* system, const char* name, LUID* luid) {
+    log.push_back(std::string("LookupPrivilegeValue ") + name);
+    EXPECT_EQ(nullptr, system) << "the local system";
+    luid->LowPart = 0x13;
+    luid->HighPart = 0;
+    return Finish(lookup);
+}
+
+BOOL WINAPI FakeAdjustTokenPrivileges(HANDLE, BOOL disableAll, TOKEN_PRIVILEGES* state,
+                                      DWORD length, TOKEN_PRIVILEGES* previous, DWORD* returned) {
+    log.push_back("AdjustTokenPrivileges");
+    EXPECT_FALSE(disableAll);
+    EXPECT_EQ(1u, state->PrivilegeCount);
+    EXPECT_EQ(0x13u, state->Privileges[0].Luid.LowPart) << "the looked-up privilege";
+    EXPECT_EQ(static_cast<DWORD>(SE_PRIVILEGE_ENABLED), state->Privileges[0].Attributes);
+    EXPECT_EQ(28u, length);
+    EXPECT_NE(nullptr, previous);
+    EXPECT_NE(nullptr, returned);
+    return Finish(adjust);
+}
+
+BOOL WINAPI FakeExitWindowsEx(UINT flags, DWORD reason) {
+    log.push_back("ExitWindowsEx " + std::to_string(flags) + " " + std::to_string(reason));
+    return Finish(exitWindows);
+}
+
+const basExitWin::SystemCalls fakes = {FakeOpenProcessToken, FakeLookupPrivilegeValue,
+                                       FakeAdjustTokenPrivileges, FakeExitWindowsEx};
+
 class RestartWindows : public ::testing::Test {
   protected:
     void SetUp() override {
         BasGlobal::SetProgramTitle("Restart Test Title");
-        basExitWin::SystemCalls calls;
-        calls.OpenProcessToken = [this](HANDLE process, DWORD access, HANDLE* token) {
-            log.push_back("OpenProcessToken " + std::to_string(access));
-            EXPECT_EQ(GetCurrentProcess(), process);
-            *token = nullptr;
-            return Finish(open);
-        };
-        calls.LookupPrivilegeValue = [this](const char* system, const char* name, LUID* luid) {
-            log.push_back(std::string("LookupPrivilegeValue ") + name);
-            EXPECT_EQ(nullptr, system) << "the local system";
-            luid->LowPart = 0x13;
-            luid->HighPart = 0;
-            return Finish(lookup);
-        };
-        calls.AdjustTokenPrivileges = [this](HANDLE, BOOL disableAll, TOKEN_PRIVILEGES* state,
-                                             DWORD length, TOKEN_PRIVILEGES* previous,
-                                             DWORD* returned) {
-            log.push_back("AdjustTokenPrivileges");
-            EXPECT_FALSE(disableAll);
-            EXPECT_EQ(1u, state->PrivilegeCount);
-            EXPECT_EQ(0x13u, state->Privileges[0].Luid.LowPart) << "the looked-up privilege";
-            EXPECT_EQ(static_cast<DWORD>(SE_PRIVILEGE_ENABLED), state->Privileges[0].Attributes);
-            EXPECT_EQ(28u, length);
-            EXPECT_NE(nullptr, previous);
-            EXPECT_NE(nullptr, returned);
-            return Finish(adjust);
-        };
-        calls.ExitWindowsEx = [this](UINT flags, DWORD reason) {
-            log.push_back("ExitWindowsEx " + std::to_string(flags) + " " + std::to_string(reason));
-            return Finish(exitWindows);
-        };
-        basExitWin::SetSystemCalls(calls);
+        basExitWin::ReplaceCalls(&fakes);
     }
-    void TearDown() override { basExitWin::SetSystemCalls(basExitWin::RealSystemCalls()); }
-
-    // A successful call leaves the last-error code as it was; a failing one sets it.
-    static BOOL Finish(const Outcome& outcome) {
-        if (outcome.error != 0)
-            SetLastError(outcome.error);
-        return outcome.result;
-    }
-
-    Outcome open, lookup, adjust, exitWindows;
-    std::vector<std::string> log;
+    void TearDown() override { basExitWin::ReplaceCalls(nullptr); }
 };
 
 // A stale error code left before the calls does not stop the restart; each

@@ -7,27 +7,39 @@
 
 namespace aotest {
 
-void StartupTest::SetUp() {
-    e2e::PrepareSettingsKey();
-    system_ = WindowsMouse::System();
-    WindowsMouse::Calls& calls = WindowsMouse::System();
-    calls.SetParameter = [this](UINT action, UINT value) {
-        mouse.parameters.push_back({action, value});
-        const char letter = action == SPI_SETDOUBLECLKWIDTH    ? 'W'
-                            : action == SPI_SETDOUBLECLKHEIGHT ? 'H'
-                                                               : 'T';
-        return !mouse.Fails(letter);
-    };
-    calls.OpenMouseKey = [this](HKEY& key) {
-        key = nullptr;
-        return !mouse.Fails('R');
-    };
-    calls.WriteString = [this](HKEY, const std::string& name, const std::string& text) {
-        mouse.written.push_back({name, text});
-        return !mouse.Fails(name == "DoubleClickWidth"    ? 'w'
+namespace {
+
+// The running test's recorder, which the fakes below report to.
+MouseRecorder* recorder = nullptr;
+
+bool FakeSetParameter(UINT action, UINT value) {
+    recorder->parameters.push_back({action, value});
+    const char letter = action == SPI_SETDOUBLECLKWIDTH    ? 'W'
+                        : action == SPI_SETDOUBLECLKHEIGHT ? 'H'
+                                                           : 'T';
+    return !recorder->Fails(letter);
+}
+
+bool FakeOpenMouseKey(HKEY& key) {
+    key = nullptr;
+    return !recorder->Fails('R');
+}
+
+bool FakeWriteString(HKEY, const std::string& name, const std::string& text) {
+    recorder->written.push_back({name, text});
+    return !recorder->Fails(name == "DoubleClickWidth"    ? 'w'
                             : name == "DoubleClickHeight" ? 'h'
                                                           : 't');
-    };
+}
+
+const WindowsMouse::SystemCalls fakes = {FakeSetParameter, FakeOpenMouseKey, FakeWriteString};
+
+} // namespace
+
+void StartupTest::SetUp() {
+    e2e::PrepareSettingsKey();
+    recorder = &mouse;
+    WindowsMouse::ReplaceCalls(&fakes);
 }
 
 void StartupTest::TearDown() {
@@ -35,7 +47,8 @@ void StartupTest::TearDown() {
     if (main.IsLoaded())
         main.Unload();
     forms::DoEvents();
-    WindowsMouse::System() = system_;
+    WindowsMouse::ReplaceCalls(nullptr);
+    recorder = nullptr;
 }
 
 } // namespace aotest

@@ -30,9 +30,6 @@ class StartupTest : public ::testing::Test {
 
     MouseRecorder mouse;
     wintest::BoxRecorder boxes;
-
-  private:
-    WindowsMouse::Calls system_;
 };
 
 } // namespace aotest
