@@ -7,7 +7,7 @@
 #     folder>" for every file of the given lists.
 #   cmake -DLETTER=C -DOUT=<folder>
 #         [-DCOMPILER=<cc> -DCOMMON=<folder of BuildNames.h> -DNAMES=<BuildNames.in>]
-#         [-DLISTS=<list>[;<list>] -DVARIANT=<"" or -Simulation>] -P GenerateIncludes.cmake
+#         [-DLISTS=<list>[|<list>] -DVARIANT=<"" or -Simulation>] -P GenerateIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(write_names)
@@ -58,6 +58,7 @@ function(write_names)
 endfunction()
 
 function(write_files)
+  string(REPLACE "|" ";" LISTS "${LISTS}")
   set(files "; Made by the build from its file lists; do not edit.\n!macro TS_FILES MACRO\n")
   foreach(list ${LISTS})
     # Comments go before the text is cut into lines: ';' also separates
@@ -91,6 +92,9 @@ function(write_files)
       string(APPEND files "  !insertmacro \${MACRO} \"${variable}\" \"${name}\" \"${source}\"\n")
     endforeach()
   endforeach()
+  if(NOT files MATCHES "insertmacro")
+    message(FATAL_ERROR "no file in ${LISTS}")
+  endif()
   string(APPEND files "!macroend\n")
   file(CONFIGURE OUTPUT ${OUT}/Files-${LETTER}${VARIANT}.nsh CONTENT "${files}" @ONLY)
 endfunction()

@@ -37,6 +37,8 @@ Name "${PRODUCT}"
 Caption "${PRODUCT} Setup"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES\${TS_PUBLISHER}\TouchScreen\${TS_PRODUCT_LABEL}"
+; Setup run again installs over the installation it made.
+InstallDirRegKey HKLM "${TS_SETTINGS_KEY}" "InstallPath"
 ShowInstDetails show
 
 VIProductVersion ${TS_FILE_VERSION}

@@ -94,12 +94,20 @@ std::string FileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The folders of the installation, kept by the removal step for the step
-// after the restart, when the settings key that names them is gone.
-std::string FoldersRecord() {
+// The install folder, kept by the removal step for the step after the
+// restart, when the settings key that names it is gone.
+std::string InstallFolderRecord() {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
-    return std::string(temp) + "lifecycle-folders-" + BuildLetter + ".txt";
+    return std::string(temp) + "lifecycle-install-folder-" + BuildLetter + ".txt";
+}
+
+// Setup's Windows folder; the removal takes the settings key that names it
+// before the registration program starts.
+std::string WindowsFolder() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, sizeof folder);
+    return folder;
 }
 
 std::string InstallFile(const std::string& name) {
@@ -107,7 +115,7 @@ std::string InstallFile(const std::string& name) {
 }
 
 std::string WindowsFile(const std::string& name) {
-    return Setting("WindowsPath") + "\\" + name;
+    return WindowsFolder() + "\\" + name;
 }
 
 std::string RoleFile(const char* role) {
@@ -139,7 +147,7 @@ size_t Occurrences(const std::string& text, const std::string& part) {
 // command line that installation (INF file KVD2KPS2.INF, "Install") or
 // removal (MSMOUSE.inf, "Remove") gives it.
 bool RegistrationStarted(const std::string& inf, const std::string& command, size_t times = 1) {
-    const std::string windows = Setting("WindowsPath");
+    const std::string windows = WindowsFolder();
     const std::string line = std::to_string(SW_HIDE) + "\t" + windows + "\\" +
                              basVersion::RegistrationFile + " " + windows + "\\inf\\" + inf + " " +
                              basVersion::HardwareId + " " + command + "\n";
@@ -214,6 +222,7 @@ TEST(Lifecycle, Setup) {
     const e2e::MessageBoxInfo done = AwaitDriverInstallation(installer, 1);
 
     std::cout << "        InstallPath: " << Setting("InstallPath") << std::endl;
+    Check("WindowsPath", WindowsFolder(), Setting("WindowsPath"));
     for (const char* role : {"cp", "ao", "rb", "di", "vr"})
         Check(RoleFile(role) + " in the install folder", FileThere(InstallFile(RoleFile(role))));
     Check("unins000.exe in the install folder", FileThere(InstallFile("unins000.exe")));
@@ -319,7 +328,7 @@ TEST(Lifecycle, ControlPanel) {
 
 TEST(Lifecycle, Removal) {
     const std::string installFolder = Setting("InstallPath");
-    std::ofstream(FoldersRecord()) << installFolder << "\n" << Setting("WindowsPath") << "\n";
+    std::ofstream(InstallFolderRecord()) << installFolder << "\n";
     e2e::Program removal;
     ASSERT_TRUE(removal.StartPath(WindowsFile(RoleFile("de"))));
     HWND main = e2e::WaitForForm(removal.Id(), "frmMain");
@@ -357,11 +366,10 @@ TEST(Lifecycle, Removal) {
 }
 
 TEST(Lifecycle, AfterRemoval) {
-    std::ifstream record(FoldersRecord());
-    std::string installFolder, windowsFolder;
+    std::ifstream record(InstallFolderRecord());
+    std::string installFolder;
     std::getline(record, installFolder);
-    std::getline(record, windowsFolder);
-    ASSERT_FALSE(installFolder.empty() || windowsFolder.empty()) << "the removal step's record";
+    ASSERT_FALSE(installFolder.empty()) << "the removal step's record";
     Check("no startup agent at logon", !Running(RoleFile("ao")));
 
     // Nothing of the suite after the removal and the restart.
@@ -380,9 +388,9 @@ TEST(Lifecycle, AfterRemoval) {
         {"the key " + parent(settingsRoot), KeyThere(parent(settingsRoot))},
         {"the Run value", ReadString(HKEY_LOCAL_MACHINE, RunKey, RunValue) != "(missing)"},
         {"the Add or Remove Programs entry", KeyThere(UninstallKey)},
-        {RoleFile("de"), FileThere(windowsFolder + "\\" + RoleFile("de"))},
+        {RoleFile("de"), FileThere(WindowsFile(RoleFile("de")))},
         {basVersion::RegistrationFile,
-         basVersion::IsPs2Build && FileThere(windowsFolder + "\\" + basVersion::RegistrationFile)},
+         basVersion::IsPs2Build && FileThere(WindowsFile(basVersion::RegistrationFile))},
     };
     std::string left;
     for (const auto& part : parts)
