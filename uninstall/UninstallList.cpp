@@ -46,6 +46,23 @@ bool IsPlainPart(const std::string& part) {
     return true;
 }
 
+// Where the root of a full path ends: at the separator of C:\ or the one
+// after the share of \\server\share\; npos for a path without such a root.
+size_t RootEnd(const std::string& path) {
+    if (path.size() >= 3 && path[1] == ':' && path[2] == '\\')
+        return 2;
+    if (path.compare(0, 2, "\\\\") != 0)
+        return std::string::npos;
+    const size_t server = path.find('\\', 2);
+    return server == std::string::npos ? server : path.find('\\', server + 1);
+}
+
+std::string WithoutTrailingSeparators(std::string path, size_t rootEnd) {
+    while (path.size() > rootEnd + 1 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
 std::string Trimmed(const std::string& line) {
     const char* const blanks = " \t\r";
     const size_t first = line.find_first_not_of(blanks);
@@ -110,24 +127,29 @@ std::vector<std::string> FoldersOf(const std::string& name) {
 }
 
 std::vector<std::string> Parents(const std::string& folder) {
-    // The root: "C:\" for a drive, "\\server\share\" for a share.
-    size_t rootEnd = std::string::npos;
-    if (folder.size() >= 3 && folder[1] == ':' && folder[2] == '\\')
-        rootEnd = 2;
-    else if (folder.compare(0, 2, "\\\\") == 0) {
-        const size_t server = folder.find('\\', 2);
-        rootEnd = server == std::string::npos ? server : folder.find('\\', server + 1);
-    }
+    const size_t rootEnd = RootEnd(folder);
     std::vector<std::string> parents;
     if (rootEnd == std::string::npos)
         return parents;
-    std::string path = folder;
-    while (path.size() > rootEnd + 1 && path.back() == '\\')
-        path.pop_back();
+    const std::string path = WithoutTrailingSeparators(folder, rootEnd);
     for (size_t at = path.rfind('\\'); at != std::string::npos && at > rootEnd;
          at = path.rfind('\\', at - 1))
         parents.push_back(path.substr(0, at));
     return parents;
+}
+
+bool IsOwnFolderAllowed(const std::string& folder, const std::vector<std::string>& systemFolders) {
+    const size_t rootEnd = RootEnd(folder);
+    if (rootEnd == std::string::npos ||
+        WithoutTrailingSeparators(folder, rootEnd).size() <= rootEnd + 1)
+        return false;
+    for (const std::string& system : systemFolders) {
+        const std::string inside = WithoutTrailingSeparators(system, 0) + "\\";
+        if (inside.size() > 1 &&
+            (SameName(folder + "\\", inside) || SameName(folder.substr(0, inside.size()), inside)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace UninstallList

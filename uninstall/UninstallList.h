@@ -37,4 +37,9 @@ std::vector<std::string> FoldersOf(const std::string& name);
 // "\\server\share\a".
 std::vector<std::string> Parents(const std::string& folder);
 
+// Whether the uninstaller may work in `folder`: a folder below a root, and
+// neither one of the system's folders (the Windows folder, its system
+// folder) nor inside one. The uninstaller never touches those.
+bool IsOwnFolderAllowed(const std::string& folder, const std::vector<std::string>& systemFolders);
+
 } // namespace UninstallList

@@ -11,6 +11,7 @@
 #include "InstallFolder.h"
 #include "SilentSwitch.h"
 #include "SuiteKeys.h"
+#include "UninstallList.h"
 
 namespace {
 
@@ -27,6 +28,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
         return 1;
     const std::string folder = own.substr(0, slash);
     const std::string ownName = own.substr(slash + 1);
+    char windows[MAX_PATH] = {};
+    char system[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, sizeof windows);
+    GetSystemDirectoryA(system, sizeof system);
+    if (!UninstallList::IsOwnFolderAllowed(folder, {windows, system}))
+        return 1;
 
     if (!SilentSwitch::IsSilent(arguments) &&
         MessageBoxA(nullptr,

@@ -87,6 +87,31 @@ TEST(UninstallList, FoldersLeftToRemove) {
         EXPECT_EQ(c.parents, UninstallList::Parents(c.folder)) << c.folder;
 }
 
+TEST(UninstallList, NeverWorksInARootOrASystemFolder) {
+    const Names system = {"C:\\WINNT", "C:\\WINNT\\system32\\"};
+    const struct {
+        const char* folder;
+        bool allowed;
+    } cases[] = {
+        {"C:\\Program Files\\Orvalith\\TouchScreen\\TS-COM", true},
+        {"C:\\TS", true},
+        {"C:\\TS\\", true},
+        {"\\\\server\\share\\TS", true},
+        {"C:\\WINNTX", true},
+        {"C:\\", false},
+        {"C:", false},
+        {"\\\\server\\share", false},
+        {"\\\\server\\share\\", false},
+        {"relative", false},
+        {"C:\\WINNT", false},
+        {"c:\\winnt\\", false},
+        {"C:\\WINNT\\TouchScreen", false},
+        {"C:\\WINNT\\SYSTEM32", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.allowed, UninstallList::IsOwnFolderAllowed(c.folder, system)) << c.folder;
+}
+
 TEST(UninstallList, NamesCompareAsWindowsDoes) {
     EXPECT_TRUE(UninstallList::SameName("UNINS000.EXE", "unins000.exe"));
     EXPECT_FALSE(UninstallList::SameName("unins000.exe", "unins000.ex"));
