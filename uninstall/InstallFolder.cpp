@@ -34,27 +34,25 @@ bool IsLink(DWORD attributes) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-enum class Outcome { Gone, Refused, Failed };
-
-// Removes one listed file; every folder on the way and the file itself are
-// checked for links first, so nothing outside the folder is reached.
-Outcome RemoveFile(const std::string& folder, const std::string& name) {
+// Removes one listed file; true when it is gone. Every folder on the way
+// and the file itself are checked for links first, so that nothing outside
+// the folder is reached: a link is left, and so is a folder where setup
+// listed a file.
+bool RemoveFile(const std::string& folder, const std::string& name) {
     const std::vector<std::string> paths = UninstallList::PathsOnTheWay(folder, name);
     for (const std::string& path : paths) {
         const DWORD attributes = GetFileAttributesA(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES)
-            return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND
-                       ? Outcome::Gone
-                       : Outcome::Failed;
-        if (IsLink(attributes))
-            return Outcome::Refused;
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            const DWORD error = GetLastError();
+            return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        }
         const bool isFile = &path == &paths.back();
-        if (isFile && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            return Outcome::Refused; // setup lists files only
+        if (IsLink(attributes) || (isFile && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
+            return false;
         if (isFile && (attributes & FILE_ATTRIBUTE_READONLY))
             SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     }
-    return DeleteFileA(paths.back().c_str()) ? Outcome::Gone : Outcome::Failed;
+    return DeleteFileA(paths.back().c_str()) != FALSE;
 }
 
 // The names in `folder` other than "." and "..", at most `limit` of them.
@@ -102,9 +100,9 @@ bool RemoveListedFiles(const std::string& folder, const std::string& ownName) {
         if (UninstallList::SameName(name, ownName) ||
             UninstallList::SameName(name, UninstallList::ListFile))
             continue; // they go last
-        const Outcome outcome = RemoveFile(folder, name);
-        complete = complete && outcome == Outcome::Gone;
-        if (outcome == Outcome::Gone)
+        const bool gone = RemoveFile(folder, name);
+        complete = complete && gone;
+        if (gone)
             for (const std::string& below : UninstallList::FoldersOf(name))
                 folders.push_back(below);
     }
