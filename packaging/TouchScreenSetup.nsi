@@ -2,7 +2,7 @@
 ; package, or its simulation variant that adds the stand-ins of the programs
 ; outside the suite. One script for all four; the build makes the includes
 ; (the names, and the files of the variant's lists) and gives them:
-;   makensis -DLETTER=C -DDELIVER=<deliverables folder> -DNAMES=<Names-C.nsh>
+;   makensis -DDELIVER=<deliverables folder> -DNAMES=<Names-C.nsh>
 ;            -DFILES=<Files-C.nsh or Files-C-Simulation.nsh> -DOUTFILE=<setup.exe>
 ;            TouchScreenSetup.nsi
 ; Setup makes the build's running programs end, copies the listed files only
@@ -12,8 +12,8 @@
 ; runs the driver installation. Run twice, it leaves what it leaves once.
 ; /S runs it without pages.
 
-!ifndef LETTER | DELIVER | NAMES | FILES | OUTFILE
-  !error "define LETTER, DELIVER, NAMES, FILES and OUTFILE"
+!ifndef DELIVER | NAMES | FILES | OUTFILE
+  !error "define DELIVER, NAMES, FILES and OUTFILE"
 !endif
 
 !include "${NAMES}"
@@ -26,11 +26,11 @@ RequestExecutionLevel admin
 AllowSkipFiles off
 
 !define PRODUCT "TouchScreen V.${TS_VERSION_TEXT}"
-!define AGENT "KVD2K${LETTER}ao.exe"
-!define INSTALLER "KVD2K${LETTER}di.exe"
-!define REMOVAL "KVD2K${LETTER}de.exe"
-!define PANEL "KVD2K${LETTER}cp.exe"
-!define CLOSER "KVD2K${LETTER}cl.exe"
+!define AGENT "KVD2K${TS_BUILD_LETTER}ao.exe"
+!define INSTALLER "KVD2K${TS_BUILD_LETTER}di.exe"
+!define REMOVAL "KVD2K${TS_BUILD_LETTER}de.exe"
+!define PANEL "KVD2K${TS_BUILD_LETTER}cp.exe"
+!define CLOSER "KVD2K${TS_BUILD_LETTER}cl.exe"
 !define LIST "unins000.dat"
 
 Name "${PRODUCT}"
