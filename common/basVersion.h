@@ -8,13 +8,13 @@ namespace basVersion {
 
 constexpr bool IsPs2Build = TS_BUILD_PS2 != 0;
 
-constexpr const char* BuildLetter = IsPs2Build ? "P" : "C";
-constexpr const char* BuildWord = IsPs2Build ? "PS2" : "COM";
+constexpr const char* BuildLetter = TS_BUILD_LETTER;
+constexpr const char* BuildWord = TS_BUILD_WORD;
 constexpr const char* DriverName = TS_DRIVER_NAME;
 constexpr const char* DriverFile = TS_DRIVER_NAME ".sys";
 constexpr const char* DeviceName = "\\\\.\\" TS_DRIVER_NAME;
-constexpr const char* HardwareId = IsPs2Build ? "*PNP0F03" : "*ZKT0001";
-constexpr const char* VersionText = IsPs2Build ? "7.0.PS2" : "7.0.COM";
+constexpr const char* HardwareId = TS_HARDWARE_ID;
+constexpr const char* VersionText = TS_VERSION_TEXT;
 constexpr const char* ProductLabel = TS_PRODUCT_LABEL;
 
 // Serial port names use "COM" in both builds.

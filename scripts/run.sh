@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the suite, installs it through its setup package into a Wine prefix
-# of its own (build/windows/run-prefix) and opens the control panel against
-# the simulated controller.
+# Builds the suite, installs it through the simulation variant of its setup
+# package (TouchScreenSetup-COM-Simulation.exe, with the stand-ins of the
+# outside programs) into a Wine prefix of its own (build/windows/run-prefix)
+# and opens the control panel against the simulated controller.
 #   scripts/run.sh              serial build (KVD2KCcp.exe)
 #   scripts/run.sh --ps2        PS/2 build (KVD2KPcp.exe)
 #   scripts/run.sh --lifecycle  the whole life cycle of both builds, step by
@@ -55,11 +56,11 @@ letter=$letters
 tools/lifecycle.sh "$WINEPREFIX" "$build" "$letter" --desktop --install
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
-word=COM
-[ "$letter" = P ] && word=PS2
+# The build's names (settings key, ...), made from the programs' own header.
+# shellcheck source=/dev/null
+. "$build/packaging/names-$letter.sh"
 answer=$(mktemp)
-wine reg query "HKLM\\SOFTWARE\\Orvalith\\TouchScreen\\TS-$word" /v InstallPath /reg:32 \
-    </dev/null >"$answer" 2>/dev/null || true
+wine reg query "HKLM\\$TS_SETTINGS_KEY" /v InstallPath /reg:32 </dev/null >"$answer" 2>/dev/null || true
 installed=$(sed -n 's/.*REG_SZ *//p' "$answer" | tr -d '\r')
 rm -f "$answer"
 

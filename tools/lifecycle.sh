@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Plays the suite's life cycle for one build in a fresh Wine prefix, the way
 # a distributor and a user meet it, and prints each step and what it checked:
-#   setup package (/S) -> driver installation (restart, or the PS/2
-#   registration) -> logon run of the startup agent -> control panel ->
-#   removal (confirmation, uninstaller, restart) -> next start.
+#   setup package (/S; the simulation variant) -> driver installation
+#   (restart, or the PS/2 registration) -> logon run of the startup agent ->
+#   setup again over the running control panel and right-button tool ->
+#   control panel -> removal (confirmation, uninstaller, restart) -> next
+#   start, which ends with a "left behind:" line that must read "nothing".
 #   lifecycle.sh <prefix> <build folder> <C|P> [--desktop] [--install]
 # The prefix is made afresh; headless unless --desktop (on the display).
 # --install: only the setup and the Windows start after it, in the prefix as
@@ -65,6 +67,8 @@ step "Setup package, driver installation" Setup
 windows_start
 [ -z "$only_install" ] || exit 0
 step "Logon run" Logon
+step "Setup again over the running control panel and tool" SetupOverRunning
+windows_start
 step "Control panel" ControlPanel
 step "Removal" Removal
 windows_start

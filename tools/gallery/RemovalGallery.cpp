@@ -11,6 +11,10 @@ namespace {
 using Removal = Gallery;
 
 TEST_F(Removal, ConfirmationProgressAndFinish) {
+    // The uninstaller probe of the test tools plays the uninstaller.
+    const std::string folder = UseInstallFolder("gallery_uninstall");
+    ASSERT_TRUE(CopyFileA((e2e::DeliverDir() + "\\..\\tools\\UninstallerProbe.exe").c_str(),
+                          (folder + "\\unins000.exe").c_str(), FALSE));
     HWND main = StartForm(basVersion::RemovalFile, "frmMain");
     ASSERT_TRUE(Shoot(main, "removal"));
     e2e::ClickButton(e2e::WaitForControl(main, "cmdYes"));

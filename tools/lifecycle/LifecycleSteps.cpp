@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "E2e.h"
@@ -16,9 +17,14 @@ namespace {
 using basVersion::BuildLetter;
 using basVersion::BuildWord;
 
-const std::string SetupFile = std::string("TouchScreenSetup-") + BuildWord + ".exe";
-const std::string RunValue = std::string("TouchScreen Startup TS-") + BuildWord;
-const char* const RunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// The package for a machine without the controller: the release package
+// plus the stand-ins of the outside programs.
+const std::string SetupFile = std::string("TouchScreenSetup-") + BuildWord + "-Simulation.exe";
+const char* const RunValue = TS_RUN_VALUE;
+const char* const RunKey = TS_RUN_KEY;
+const char* const UninstallKey = TS_UNINSTALL_KEY;
+const std::string SettingsKey = std::string(basVersion::SettingsKeyPath) + "\\" + TS_PRODUCT_LABEL;
+const std::string Product = std::string("TouchScreen V.") + basVersion::VersionText;
 const std::string RestartText = "The Windows must be restarted.";
 constexpr DWORD SetupTimeoutMs = 60000;
 // The removal waits 3 s before and 10 s after the uninstaller.
@@ -48,6 +54,14 @@ std::string Hex(DWORD value) {
     return text;
 }
 
+bool KeyThere(const std::string& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
 std::string ReadString(HKEY root, const std::string& key, const std::string& name) {
     char value[MAX_PATH] = {};
     DWORD size = sizeof value - 1;
@@ -75,12 +89,33 @@ bool FileThere(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The install folder, kept by the removal step for the step after the
+// restart, when the settings key that names it is gone.
+std::string InstallFolderRecord() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    return std::string(temp) + "lifecycle-install-folder-" + BuildLetter + ".txt";
+}
+
+// Setup's Windows folder; the removal takes the settings key that names it
+// before the registration program starts.
+std::string WindowsFolder() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, sizeof folder);
+    return folder;
+}
+
 std::string InstallFile(const std::string& name) {
     return Setting("InstallPath") + "\\" + name;
 }
 
 std::string WindowsFile(const std::string& name) {
-    return Setting("WindowsPath") + "\\" + name;
+    return WindowsFolder() + "\\" + name;
 }
 
 std::string RoleFile(const char* role) {
@@ -101,16 +136,23 @@ std::string RegistrationLog() {
     return lines;
 }
 
-// Awaits a start of the registration program, hidden, with the command
-// line that installation (INF file KVD2KPS2.INF, "Install") or removal
-// (MSMOUSE.inf, "Remove") gives it.
-bool RegistrationStarted(const std::string& inf, const std::string& command) {
-    const std::string windows = Setting("WindowsPath");
+size_t Occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Awaits the `times`th start of the registration program, hidden, with the
+// command line that installation (INF file KVD2KPS2.INF, "Install") or
+// removal (MSMOUSE.inf, "Remove") gives it.
+bool RegistrationStarted(const std::string& inf, const std::string& command, size_t times = 1) {
+    const std::string windows = WindowsFolder();
     const std::string line = std::to_string(SW_HIDE) + "\t" + windows + "\\" +
                              basVersion::RegistrationFile + " " + windows + "\\inf\\" + inf + " " +
                              basVersion::HardwareId + " " + command + "\n";
     const bool started =
-        e2e::WaitUntil([&] { return RegistrationLog().find(line) != std::string::npos; },
+        e2e::WaitUntil([&] { return Occurrences(RegistrationLog(), line) >= times; },
                        "the registration program with " + line, SetupTimeoutMs);
     std::cout << "        registration program: " << line.substr(line.find('\t') + 1);
     return started;
@@ -136,13 +178,18 @@ DWORD ProcessNamed(const std::string& fileName, DWORD timeoutMs) {
     return id;
 }
 
-TEST(Lifecycle, Setup) {
-    e2e::Program setup;
-    ASSERT_TRUE(setup.Start(SetupFile, SW_SHOWNORMAL, "/S"));
-    const DWORD installer = ProcessNamed(RoleFile("di"), SetupTimeoutMs);
-    ASSERT_NE(0u, installer) << "the setup package did not run the driver installation";
-    std::cout << "  ok    " << SetupFile << " /S started " << RoleFile("di") << std::endl;
+// The uninstaller's list names every file setup put in the install folder.
+void CheckUninstallerList() {
+    std::string expected = "; " + Product + ": the files setup installed here\r\n";
+    for (const char* role : {"cp", "ao", "rb", "di"})
+        expected += RoleFile(role) + "\r\n";
+    expected += "unins000.exe\r\nsetup.ini\r\nsetup.oem\r\n" + RoleFile("vr") + "\r\n";
+    Check("the uninstaller's list", expected, FileText(InstallFile("unins000.dat")));
+}
 
+// The end of the driver installation that setup runs (the `run`th time):
+// the serial build's restart box, or the PS/2 build's registration.
+e2e::MessageBoxInfo AwaitDriverInstallation(DWORD installer, size_t run) {
     e2e::MessageBoxInfo done;
     if (!basVersion::IsPs2Build) {
         done = e2e::WaitForMessageBox(installer, SetupTimeoutMs);
@@ -152,10 +199,30 @@ TEST(Lifecycle, Setup) {
                   RestartText,
               done.text);
     } else {
-        Check("registration program started", RegistrationStarted("KVD2KPS2.INF", "Install"));
+        Check("registration program started", RegistrationStarted("KVD2KPS2.INF", "Install", run));
     }
+    return done;
+}
+
+// Answers the serial build's restart box as a user would.
+void Restart(const e2e::MessageBoxInfo& box) {
+    if (basVersion::IsPs2Build)
+        return;
+    ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));
+    Check("restart requested", AwaitRestart(SetupTimeoutMs));
+}
+
+TEST(Lifecycle, Setup) {
+    e2e::Program setup;
+    ASSERT_TRUE(setup.Start(SetupFile, SW_SHOWNORMAL, "/S"));
+    const DWORD installer = ProcessNamed(RoleFile("di"), SetupTimeoutMs);
+    ASSERT_NE(0u, installer) << "the setup package did not run the driver installation";
+    std::cout << "  ok    " << SetupFile << " /S started " << RoleFile("di") << std::endl;
+
+    const e2e::MessageBoxInfo done = AwaitDriverInstallation(installer, 1);
 
     std::cout << "        InstallPath: " << Setting("InstallPath") << std::endl;
+    Check("WindowsPath", WindowsFolder(), Setting("WindowsPath"));
     for (const char* role : {"cp", "ao", "rb", "di", "vr"})
         Check(RoleFile(role) + " in the install folder", FileThere(InstallFile(RoleFile(role))));
     Check("unins000.exe in the install folder", FileThere(InstallFile("unins000.exe")));
@@ -172,11 +239,23 @@ TEST(Lifecycle, Setup) {
     Check("DoubleClickSpeed from setup.ini", Hex(400), SettingNumber("DoubleClickSpeed"));
     Check("Run key", "\"" + InstallFile(RoleFile("ao")) + "\"",
           ReadString(HKEY_LOCAL_MACHINE, RunKey, RunValue));
+    CheckUninstallerList();
+    const struct {
+        const char* name;
+        std::string value;
+    } entry[] = {
+        {"DisplayName", Product},
+        {"DisplayVersion", TS_PRODUCT_VERSION},
+        {"Publisher", TS_PUBLISHER},
+        {"UninstallString", "\"" + WindowsFile(RoleFile("de")) + "\""},
+        {"DisplayIcon", InstallFile(RoleFile("cp"))},
+        {"InstallLocation", Setting("InstallPath")},
+    };
+    for (const auto& value : entry)
+        Check(std::string("Add or Remove Programs ") + value.name, value.value,
+              ReadString(HKEY_LOCAL_MACHINE, UninstallKey, value.name));
 
-    if (!basVersion::IsPs2Build) {
-        ASSERT_TRUE(e2e::AnswerMessageBox(done, IDOK));
-        Check("restart requested", AwaitRestart(SetupTimeoutMs));
-    }
+    Restart(done);
     Check("setup ended", setup.WaitForExit(SetupTimeoutMs));
 }
 
@@ -198,6 +277,38 @@ TEST(Lifecycle, Logon) {
           e2e::WaitUntil([] { return !Running(RoleFile("ao")); }, "the agent's end"));
 }
 
+// Setup run again over a running control panel and right-button tool: it
+// makes them end, replaces every file and leaves what it left the first time.
+TEST(Lifecycle, SetupOverRunning) {
+    Check("right-button tool running from the logon", Running(RoleFile("rb")));
+    e2e::Program panel;
+    ASSERT_TRUE(panel.StartPath(InstallFile(RoleFile("cp"))));
+    HWND main = e2e::WaitForForm(panel.Id(), "frmMain");
+    ASSERT_TRUE(main && e2e::WaitForVisible(main, true));
+    // A file setup must replace, changed while the programs run.
+    std::ofstream(InstallFile("setup.oem"), std::ios::binary | std::ios::app) << "; changed\r\n";
+
+    e2e::Program setup;
+    ASSERT_TRUE(setup.Start(SetupFile, SW_SHOWNORMAL, "/S"));
+    Check("control panel ended", panel.WaitForExit(SetupTimeoutMs));
+    Check("right-button tool ended",
+          e2e::WaitUntil([] { return !Running(RoleFile("rb")); }, "the tool's end"));
+    const DWORD installer = ProcessNamed(RoleFile("di"), SetupTimeoutMs);
+    ASSERT_NE(0u, installer) << "the setup package did not run the driver installation";
+    for (const char* role : {"cp", "rb"})
+        Check(RoleFile(role) + " replaced by the package's",
+              FileText(e2e::DeliverablePath(RoleFile(role))) ==
+                  FileText(InstallFile(RoleFile(role))));
+    Check("setup.oem replaced by the package's",
+          FileText(e2e::DeliverablePath("samples\\setup.oem")), FileText(InstallFile("setup.oem")));
+    CheckUninstallerList();
+    Check("Run key", "\"" + InstallFile(RoleFile("ao")) + "\"",
+          ReadString(HKEY_LOCAL_MACHINE, RunKey, RunValue));
+    Restart(AwaitDriverInstallation(installer, 2));
+    Check("setup ended", setup.WaitForExit(SetupTimeoutMs));
+    Check("setup's exit code", "0", std::to_string(setup.ExitCode()));
+}
+
 TEST(Lifecycle, ControlPanel) {
     e2e::Program panel;
     ASSERT_TRUE(panel.StartPath(InstallFile(RoleFile("cp"))));
@@ -217,6 +328,7 @@ TEST(Lifecycle, ControlPanel) {
 
 TEST(Lifecycle, Removal) {
     const std::string installFolder = Setting("InstallPath");
+    std::ofstream(InstallFolderRecord()) << installFolder << "\n";
     e2e::Program removal;
     ASSERT_TRUE(removal.StartPath(WindowsFile(RoleFile("de"))));
     HWND main = e2e::WaitForForm(removal.Id(), "frmMain");
@@ -254,30 +366,37 @@ TEST(Lifecycle, Removal) {
 }
 
 TEST(Lifecycle, AfterRemoval) {
-    // The files scheduled for deletion went with the restart.
-    Check(RoleFile("de") + " gone from the Windows folder",
-          !FileThere(WindowsFile(RoleFile("de"))));
-    if (basVersion::IsPs2Build)
-        Check(std::string(basVersion::RegistrationFile) + " gone from the Windows folder",
-              !FileThere(WindowsFile(basVersion::RegistrationFile)));
+    std::ifstream record(InstallFolderRecord());
+    std::string installFolder;
+    std::getline(record, installFolder);
+    ASSERT_FALSE(installFolder.empty()) << "the removal step's record";
     Check("no startup agent at logon", !Running(RoleFile("ao")));
 
-    // What the uninstaller leaves: it removes only the files of its list.
+    // Nothing of the suite after the removal and the restart.
+    const auto parent = [](const std::string& path) { return path.substr(0, path.rfind('\\')); };
+    const std::string product = parent(installFolder);
+    const std::string settingsRoot = basVersion::SettingsKeyPath;
+    const struct {
+        std::string what;
+        bool there;
+    } parts[] = {
+        {"the install folder " + installFolder, FileThere(installFolder)},
+        {"the folder " + product, FileThere(product)},
+        {"the folder " + parent(product), FileThere(parent(product))},
+        {"the settings key", KeyThere(SettingsKey)},
+        {"the key " + settingsRoot, KeyThere(settingsRoot)},
+        {"the key " + parent(settingsRoot), KeyThere(parent(settingsRoot))},
+        {"the Run value", ReadString(HKEY_LOCAL_MACHINE, RunKey, RunValue) != "(missing)"},
+        {"the Add or Remove Programs entry", KeyThere(UninstallKey)},
+        {RoleFile("de"), FileThere(WindowsFile(RoleFile("de")))},
+        {basVersion::RegistrationFile,
+         basVersion::IsPs2Build && FileThere(WindowsFile(basVersion::RegistrationFile))},
+    };
     std::string left;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(InstallFile("*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            left += std::string(" ") + found.cFileName;
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
-    std::cout << "        left in the install folder:" << (left.empty() ? " nothing" : left)
-              << std::endl;
-    const auto presence = [](bool there) { return there ? "left" : "removed"; };
-    std::cout << "        settings key: " << presence(Setting("InstallPath") != "(missing)")
-              << ", Run key value: "
-              << presence(ReadString(HKEY_LOCAL_MACHINE, RunKey, RunValue) != "(missing)")
-              << std::endl;
+    for (const auto& part : parts)
+        if (part.there)
+            left += (left.empty() ? "" : ", ") + part.what;
+    Check("left behind", "nothing", left.empty() ? "nothing" : left);
 }
 
 } // namespace

@@ -23,6 +23,11 @@ void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// The test tool that plays the uninstaller, built beside the deliverables.
+std::string UninstallerProbe() {
+    return e2e::DeliverDir() + "\\..\\tools\\UninstallerProbe.exe";
+}
+
 void ClearPendingDeletions() {
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SessionManager, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
@@ -70,8 +75,8 @@ void RemovalScenario::TearDown() {
 }
 
 void RemovalScenario::InstallUninstaller(const char* seconds, const char* exitCode) {
-    ASSERT_TRUE(CopyFileA(e2e::DeliverablePath("unins000.exe").c_str(),
-                          (installDir + "\\unins000.exe").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA(UninstallerProbe().c_str(), (installDir + "\\unins000.exe").c_str(), FALSE));
     // The list may not lead the uninstaller out of its folder.
     std::string list = "; the test installation\r\n..\\Windows\\KVD2KReg.exe\r\n";
     for (const char* file : InstalledFiles) {

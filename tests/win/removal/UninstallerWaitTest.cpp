@@ -42,13 +42,20 @@ DWORD CountingWait(HANDLE process, DWORD milliseconds) {
 const basMain::ProcessCalls Scripted = {ScriptedWait, EndedWell};
 const basMain::ProcessCalls Counting = {CountingWait, GetExitCodeProcess};
 
-// The stand-in uninstaller of the deliverables folder, working 2 s.
+// The uninstaller probe of the test tools, as unins000.exe in a test install
+// folder, working 2 s.
 class UninstallerWait : public ::testing::Test {
   protected:
     void SetUp() override {
-        basOEM::InstallPath = std::string("Z:") + std::getenv("TS_DELIVER_DIR");
-        for (char& c : basOEM::InstallPath)
+        std::string deliver = std::string("Z:") + std::getenv("TS_DELIVER_DIR");
+        for (char& c : deliver)
             c = c == '/' ? '\\' : c;
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        basOEM::InstallPath = std::string(temp) + "uninstaller_wait";
+        CreateDirectoryA(basOEM::InstallPath.c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA((deliver + "\\..\\tools\\UninstallerProbe.exe").c_str(),
+                              (basOEM::InstallPath + "\\unins000.exe").c_str(), FALSE));
         SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", "2");
     }
     void TearDown() override {

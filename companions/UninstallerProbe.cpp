@@ -1,5 +1,7 @@
-// Stand-in for the uninstaller unins000.exe, which lies outside the suite.
-// It does what the removal program relies on, and what a test needs to see:
+// A test tool that plays the uninstaller unins000.exe for the removal
+// program's scenarios and the gallery, which copy it as unins000.exe into a
+// test install folder; the suite's own uninstaller is in uninstall/. It does
+// what the removal program relies on, and what a test needs to see:
 //  - without /SILENT it asks before it removes anything; with it, it does not;
 //  - it works for as long as TS_UNINSTALL_SECONDS asks (decimal seconds,
 //    0 when unset), counted from the creation of its process, as its
@@ -21,7 +23,7 @@
 
 namespace {
 
-const char* const WindowClass = "TsUninstallerStandIn";
+const char* const WindowClass = "TsUninstallerProbe";
 const char* const Title = "Uninstall";
 const char* const ListFile = "unins000.dat";
 
