@@ -29,7 +29,7 @@ WindowHead::WindowHead(forms::Form& form)
 void WindowHead::Apply(const Look& look) {
     imgIcon.SetPicture(look.icon);
     lblSystem.SetCaption(look.systemLine);
-    basLOGO::ApplyBranding(Branded(), look.branding);
+    basLOGO::ApplyBranding({lblOemTitle, lblSystem, picLogo}, look.branding);
 }
 
 void WindowHead::FitWindow(forms::Form& form, int innerHeight) {

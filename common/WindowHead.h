@@ -25,7 +25,6 @@ struct WindowHead {
     // The look's icon, system line and branding in this head; the caption is
     // the window's to take.
     void Apply(const Look& look);
-    basLOGO::BrandedControls Branded() { return {lblOemTitle, lblSystem, picLogo}; }
 
     forms::PictureBox picLogo;
     forms::Label lblOemTitle;
