@@ -26,6 +26,12 @@ WindowHead::WindowHead(forms::Form& form)
     picIcon.Move(IconLeft, HeadTop, HeadHeight, HeadHeight);
 }
 
+void WindowHead::Apply(const Look& look) {
+    imgIcon.SetPicture(look.icon);
+    lblSystem.SetCaption(look.systemLine);
+    basLOGO::ApplyBranding({lblOemTitle, lblSystem, picLogo}, look.branding);
+}
+
 void WindowHead::FitWindow(forms::Form& form, int innerHeight) {
     form.SetWidth(form.Width() - form.ScaleWidth() + InnerWidth);
     form.SetHeight(form.Height() - form.ScaleHeight() + innerHeight);

@@ -3,13 +3,28 @@
 // the branding and placement routines look for.
 #pragma once
 
+#include <string>
+
+#include "basLOGO.h"
 #include "forms/Form.h"
 #include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
 
 struct WindowHead {
+    // What a program's heads show, computed once when the program starts.
+    struct Look {
+        std::string caption; // the windows' title
+        std::string systemLine;
+        basLOGO::Branding branding;
+        forms::PicturePtr icon;
+    };
+
     explicit WindowHead(forms::Form& form);
+
+    // The look's icon, system line and branding in this head; the caption is
+    // the window's to take.
+    void Apply(const Look& look);
 
     forms::PictureBox picLogo;
     forms::Label lblOemTitle;

@@ -26,18 +26,26 @@ void ShowLogo(const BrandedControls& window, const forms::PicturePtr& logo) {
 
 } // namespace
 
-void ShowBranding(const BrandedControls& window) {
+Branding LoadBranding() {
     const std::string path = basOEM::InstallPath + "\\" + basVersion::LogoFile;
     // A logo file that cannot be read as a bitmap would leave the window with
     // neither logo nor title: the title is shown instead.
-    forms::PicturePtr logo = BasGlobal::FileExists(path) ? forms::LoadPicture(path) : nullptr;
-    LogoPresent = logo != nullptr;
-    if (LogoPresent) {
-        ShowLogo(window, logo);
+    return {BasGlobal::FileExists(path) ? forms::LoadPicture(path) : nullptr, basOEM::VenderName};
+}
+
+void ApplyBranding(const BrandedControls& window, const Branding& branding) {
+    if (branding.logo) {
+        ShowLogo(window, branding.logo);
         return;
     }
-    window.lblOemTitle.SetCaption(basOEM::VenderName);
+    window.lblOemTitle.SetCaption(branding.oemTitle);
     ApplyVenderStyle(window);
+}
+
+void ShowBranding(const BrandedControls& window) {
+    const Branding branding = LoadBranding();
+    LogoPresent = branding.logo != nullptr;
+    ApplyBranding(window, branding);
 }
 
 void CopyBranding(const BrandedControls& window, const BrandedControls& mainWindow) {

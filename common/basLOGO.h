@@ -3,7 +3,10 @@
 // three controls every branded window has.
 #pragma once
 
+#include <string>
+
 #include "forms/Label.h"
+#include "forms/Picture.h"
 #include "forms/PictureBox.h"
 
 namespace basLOGO {
@@ -14,8 +17,21 @@ struct BrandedControls {
     forms::PictureBox& picLogo;
 };
 
+// What the windows of a program show: the logo, or when there is none the
+// OEM title in the reseller's style.
+struct Branding {
+    forms::PicturePtr logo;
+    std::string oemTitle;
+};
+
 // Whether the main window shows the logo; set by ShowBranding.
 extern bool LogoPresent;
+
+// After the identity has been loaded: the logo from InstallPath when it can
+// be shown, else VenderName.
+Branding LoadBranding();
+// The branding on one window; the title takes VenderStyle.
+void ApplyBranding(const BrandedControls& window, const Branding& branding);
 
 // For a program's main window, after the identity has been loaded: the logo
 // from InstallPath when it can be shown, else VenderName in VenderStyle.

@@ -7,7 +7,6 @@
 #include "Summaries.h"
 #include "basVersion.h"
 #include "forms/FontInfo.h"
-#include "frmMain.h"
 
 namespace basMain {
 
@@ -18,28 +17,12 @@ constexpr int SummaryInset = 120;     // twips between the frame and its text
 constexpr int MinSummaryFontSize = 6; // points
 
 struct Row {
-    forms::Label& summary;
-    forms::Shape& frame;
+    forms::Label* summary = nullptr;
+    const forms::Shape* frame = nullptr;
 };
 
-Row RowOf(SummaryRow row) {
-    frmMain& main = frmMainForm();
-    switch (row) {
-    case SummaryRow::SerialPort:
-        return {main.lblSerialPort, main.shpSerialPort};
-    case SummaryRow::VirtualButton:
-        return {main.lblVirtualButton, main.shpVirtualButton};
-    case SummaryRow::FeedbackSound:
-        return {main.lblFeedbackSound, main.shpFeedbackSound};
-    case SummaryRow::MouseSpeed:
-        return {main.lblMouseSpeed, main.shpMouseSpeed};
-    case SummaryRow::SleepTime:
-        return {main.lblSleepTime, main.shpSleepTime};
-    case SummaryRow::Sensitivity:
-        break;
-    }
-    return {main.lblSensitivity, main.shpSensitivity};
-}
+constexpr int RowCount = static_cast<int>(SummaryRow::Sensitivity) + 1; // the last row
+Row Rows[RowCount];
 
 std::string TextOf(SummaryRow row) {
     const DeviceRecord& record = BasGlobal::Device;
@@ -82,10 +65,16 @@ void FitInFrame(forms::Label& summary, const forms::Shape& frame) {
 
 } // namespace
 
+void RegisterSummaryRow(SummaryRow row, forms::Label& summary, const forms::Shape& frame) {
+    Rows[static_cast<int>(row)] = {&summary, &frame};
+}
+
 void ShowSummary(SummaryRow row) {
-    Row target = RowOf(row);
-    target.summary.SetCaption(TextOf(row));
-    FitInFrame(target.summary, target.frame);
+    const Row& target = Rows[static_cast<int>(row)];
+    if (!target.summary)
+        return;
+    target.summary->SetCaption(TextOf(row));
+    FitInFrame(*target.summary, *target.frame);
 }
 
 } // namespace basMain

@@ -1,13 +1,9 @@
 // The head of every page and information window of the control panel: the
-// shared window head, with the control panel's system line and the main
-// window's product icon.
+// shared window head with the control panel's system line.
 #pragma once
 
 #include "WindowHead.h"
 
 struct PageChrome : WindowHead {
     explicit PageChrome(forms::Form& form);
-
-    // The main window's product icon in this window's icon box.
-    void ShowMainIcon();
 };

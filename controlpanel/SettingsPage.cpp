@@ -29,8 +29,7 @@ void SettingsPage::Form_Load() {
     PageChrome::FitWindow(*this, innerHeight_);
     LoadWorkingCopy();
     buttons_.OfferApply(false);
-    chrome_.ShowMainIcon();
-    basMain::PrepareSubWindow(*this);
+    basMain::PrepareSubWindow(*this, chrome_);
 }
 
 void SettingsPage::Form_Unload(bool&) {

@@ -2,7 +2,8 @@
 #include <windows.h>
 
 #include "basMain.h"
+#include "frmMain.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return basMain::Main();
+    return basMain::Main(frmMainForm());
 }

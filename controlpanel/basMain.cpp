@@ -1,54 +1,46 @@
 #include "basMain.h"
 
 #include "FormRoutines.h"
-#include "basLOGO.h"
-#include "forms/Image.h"
-#include "forms/Label.h"
-#include "forms/PictureBox.h"
 #include "forms/Runtime.h"
-#include "frmMain.h"
 
 namespace basMain {
 
 std::string VenderBitmapPath;
+WindowHead::Look Head;
 
 namespace {
 
-template <typename Kind> Kind* FindAs(const forms::Form& window, const char* name) {
-    return dynamic_cast<Kind*>(window.FindControl(name));
-}
+forms::Form* MainWindow = nullptr;
 
 } // namespace
 
-int Main() {
-    frmMain& main = frmMainForm();
-    if (!main.Load())
+void SetMainWindow(forms::Form& window) {
+    MainWindow = &window;
+}
+
+int Main(forms::Form& mainWindow) {
+    if (!mainWindow.Load())
         return 0;
-    main.Show();
+    mainWindow.Show();
     return forms::RunMessageLoop();
 }
 
 void ReturnToMainWindow() {
-    frmMain& main = frmMainForm();
-    if (!main.IsLoaded() || forms::EndRequested())
+    if (!MainWindow || !MainWindow->IsLoaded() || forms::EndRequested())
         return;
-    main.Show();
-    SetFocus(main.hWnd());
+    MainWindow->Show();
+    SetFocus(MainWindow->hWnd());
+}
+
+void PrepareSubWindow(forms::Form& window, WindowHead& head) {
+    head.Apply(Head);
+    PrepareSubWindow(window);
+    BasGlobal::CenterIcon(head.picIcon, head.imgIcon);
 }
 
 void PrepareSubWindow(forms::Form& window) {
-    frmMain& main = frmMainForm();
-    auto* system = FindAs<forms::Label>(window, "lblSystem");
-    auto* oemTitle = FindAs<forms::Label>(window, "lblOemTitle");
-    auto* logo = FindAs<forms::PictureBox>(window, "picLogo");
-    if (system)
-        system->SetCaption(main.lblSystem.Caption());
-    window.SetCaption(main.Caption());
-    if (system && oemTitle && logo)
-        basLOGO::CopyBranding({*oemTitle, *system, *logo},
-                              {main.lblOemTitle, main.lblSystem, main.picLogo});
+    window.SetCaption(Head.caption);
     BasGlobal::CenterForm(window);
-    BasGlobal::CenterIcon(window);
 }
 
 } // namespace basMain

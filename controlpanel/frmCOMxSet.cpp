@@ -87,8 +87,7 @@ void frmCOMxSet::Form_Load() {
     }
     for (int i = 1; i <= SetupPorts; ++i)
         cboIRQ[i].SetListIndex(IrqChoiceIndex(record.PortTable[i - 1].IrqOrStatus));
-    chrome.ShowMainIcon();
-    basMain::PrepareSubWindow(*this);
+    basMain::PrepareSubWindow(*this, chrome);
 }
 
 void frmCOMxSet::Form_Unload(bool&) {

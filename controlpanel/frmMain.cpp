@@ -119,36 +119,23 @@ frmMain::frmMain() : Form("frmMain") {
     LayOutBuild();
     WireEvents();
     LendHeadToAbout();
+    RegisterSummaries();
+    basMain::SetMainWindow(*this);
 }
 
 // The shared about window opens from here and comes back here.
 void frmMain::LendHeadToAbout() {
     frmAbout& about = frmAboutForm();
-    about.TakeOverHead = [](frmAbout& window) {
-        window.chrome.imgIcon.SetPicture(frmMainForm().imgIcon.Picture());
-        basMain::PrepareSubWindow(window);
-    };
+    about.TakeOverHead = [](frmAbout& window) { basMain::PrepareSubWindow(window, window.chrome); };
     about.ReturnToOpener = basMain::ReturnToMainWindow;
 }
 
+// The shared head, with the version line in the main window's place.
 void frmMain::DesignHead() {
-    picLogo.SetBorder(forms::BorderStyle::None);
-    picLogo.Move(PageChrome::Margin, PageChrome::HeadTop, PageChrome::LogoWidth,
-                 PageChrome::HeadHeight);
-    lblOemTitle.SetCaption("Orvalith");
-    lblOemTitle.SetBackStyle(forms::BackStyle::Transparent);
-    lblOemTitle.SetFontName("Times New Roman");
-    lblOemTitle.SetFontSize(PageChrome::TitleFontSize);
-    lblOemTitle.SetFontBold(true);
-    lblOemTitle.SetForeColor(PageChrome::TitleBlue);
-    lblOemTitle.Move(0, 0, PageChrome::LogoWidth, PageChrome::TitleHeight);
-    lblSystem.SetCaption("TouchScreen Control Panel Version ");
-    lblSystem.SetBackStyle(forms::BackStyle::Transparent);
-    lblSystem.SetAutoSize(true);
-    lblSystem.Move(0, SystemTop, SystemWidth, SystemHeight);
-    picIcon.Move(PageChrome::IconLeft, PageChrome::HeadTop, PageChrome::HeadHeight,
-                 PageChrome::HeadHeight);
-    imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
+    chrome.lblOemTitle.SetCaption("Orvalith");
+    chrome.lblSystem.SetAutoSize(true);
+    chrome.lblSystem.Move(0, SystemTop, SystemWidth, SystemHeight);
+    chrome.imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
 }
 
 void frmMain::DesignRows() {
@@ -200,6 +187,16 @@ void frmMain::DesignHiddenControls() {
         Remove(*control);
 }
 
+void frmMain::RegisterSummaries() {
+    using basMain::SummaryRow;
+    basMain::RegisterSummaryRow(SummaryRow::SerialPort, lblSerialPort, shpSerialPort);
+    basMain::RegisterSummaryRow(SummaryRow::VirtualButton, lblVirtualButton, shpVirtualButton);
+    basMain::RegisterSummaryRow(SummaryRow::FeedbackSound, lblFeedbackSound, shpFeedbackSound);
+    basMain::RegisterSummaryRow(SummaryRow::MouseSpeed, lblMouseSpeed, shpMouseSpeed);
+    basMain::RegisterSummaryRow(SummaryRow::SleepTime, lblSleepTime, shpSleepTime);
+    basMain::RegisterSummaryRow(SummaryRow::Sensitivity, lblSensitivity, shpSensitivity);
+}
+
 void frmMain::WireEvents() {
     cmdSerialPort.OnClick = [this] { cmdSerialPort_Click(); };
     cmdVirtualButton.OnClick = [this] { cmdVirtualButton_Click(); };
@@ -210,7 +207,7 @@ void frmMain::WireEvents() {
     cmdCalibration.OnClick = [this] { cmdCalibration_Click(); };
     cmdTest.OnClick = [this] { cmdTest_Click(); };
     cmdSupport.OnClick = [this] { cmdSupport_Click(); };
-    imgIcon.OnDblClick = [this] { imgIcon_DblClick(); };
+    chrome.imgIcon.OnDblClick = [this] { imgIcon_DblClick(); };
     cmdExit.OnClick = [this] { cmdExit_Click(); };
     cmdExit.OnMouseDown = [this](int button, int shift, int x, int y) {
         cmdExit_MouseDown(button, shift, x, y);
@@ -227,14 +224,14 @@ void frmMain::WireEvents() {
 
 void frmMain::Form_Load() {
     SetCaption(basVersion::ControlPanelTitle);
-    lblSystem.SetCaption(lblSystem.Caption() + basVersion::VersionText);
+    chrome.lblSystem.SetCaption(chrome.lblSystem.Caption() + basVersion::VersionText);
     if (!BasGlobal::EndIfAnotherCopyRuns(*this, basVersion::ControlPanelFile))
         return;
     if (!basVersion::IsPs2Build)
         SetKeyPreview(true); // Ctrl+K must reach the window whichever control has the focus
     if (!BasGlobal::LoadIdentityOrEnd(*this))
         return;
-    basLOGO::ShowBranding({lblOemTitle, lblSystem, picLogo});
+    ShowHead();
     ApplySupportFiles();
 
     Hourglass busy;
@@ -243,7 +240,7 @@ void frmMain::Form_Load() {
     FillSummaries();
     FillCalibrationList();
     BasGlobal::CenterForm(*this);
-    BasGlobal::CenterIcon(picIcon, imgIcon);
+    BasGlobal::CenterIcon(chrome.picIcon, chrome.imgIcon);
 }
 
 void frmMain::LayOutBuild() {
@@ -277,6 +274,14 @@ void frmMain::LayOutBuild() {
         lblSleepTime.SetTop(lblMouseSpeed.Top());
     }
     SetHeight(Height() - rowHeight);
+}
+
+// The head as this window shows it now, with the branding found at start,
+// becomes the head of every window of the program.
+void frmMain::ShowHead() {
+    basMain::Head = {Caption(), chrome.lblSystem.Caption(), basLOGO::LoadBranding(),
+                     chrome.imgIcon.Picture()};
+    chrome.Apply(basMain::Head);
 }
 
 void frmMain::ApplySupportFiles() {

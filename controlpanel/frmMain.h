@@ -4,12 +4,11 @@
 // window of the program, hiding itself while that window is up.
 #pragma once
 
+#include "PageChrome.h"
 #include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
-#include "forms/Image.h"
 #include "forms/Label.h"
-#include "forms/PictureBox.h"
 #include "forms/Shape.h"
 
 class frmMain : public forms::Form {
@@ -52,11 +51,7 @@ class frmMain : public forms::Form {
     forms::Label lblDetection{*this, "lblDetection"};
 
     // Branding: the logo box holds the OEM title and the version line.
-    forms::PictureBox picLogo{*this, "picLogo"};
-    forms::Label lblOemTitle{picLogo, "lblOemTitle"};
-    forms::Label lblSystem{picLogo, "lblSystem"};
-    forms::PictureBox picIcon{*this, "picIcon"};
-    forms::Image imgIcon{picIcon, "imgIcon"};
+    PageChrome chrome{*this};
 
   private:
     void Form_Load() override;
@@ -86,8 +81,10 @@ class frmMain : public forms::Form {
     void LayOutBuild();
     void WireEvents();
     void LendHeadToAbout();
+    void RegisterSummaries();
 
     // Start-up steps; those returning false have ended the program.
+    void ShowHead();
     void ApplySupportFiles();
     bool OpenController();
     void FillSummaries();

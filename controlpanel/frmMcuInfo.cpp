@@ -16,8 +16,7 @@ void frmMcuInfo::Form_Load() {
     PageChrome::FitWindow(*this, NoticeLayout::InnerHeight);
     // The record as read at start: the firmware does not change meanwhile.
     lblMcuInfo.SetCaption(McuInfoLine(BasGlobal::Device));
-    chrome.ShowMainIcon();
-    basMain::PrepareSubWindow(*this);
+    basMain::PrepareSubWindow(*this, chrome);
 }
 
 void frmMcuInfo::Form_Unload(bool&) {

@@ -45,8 +45,7 @@ frmSerialPort::frmSerialPort() : Form("frmSerialPort") {
 
 void frmSerialPort::Form_Load() {
     PageChrome::FitWindow(*this, InnerHeight);
-    chrome.ShowMainIcon();
-    basMain::PrepareSubWindow(*this);
+    basMain::PrepareSubWindow(*this, chrome);
 }
 
 // Also when the IRQ set-up closes: the lines show what it saved.

@@ -88,9 +88,9 @@ TEST_F(CtrlK, OpensTheMouseSpeedPageInTheSerialBuildOnly) {
 
 TEST_F(MainWindowEvents, IconDoubleClickOpensTheAboutWindow) {
     frmMain& main = OpenMain();
-    ASSERT_NE(nullptr, main.imgIcon.hWnd());
-    SendMessageA(main.imgIcon.hWnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
-    SendMessageA(main.imgIcon.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    ASSERT_NE(nullptr, main.chrome.imgIcon.hWnd());
+    SendMessageA(main.chrome.imgIcon.hWnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageA(main.chrome.imgIcon.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     forms::DoEvents();
     EXPECT_TRUE(frmAboutForm().IsLoaded() && frmAboutForm().Visible());
     EXPECT_FALSE(main.Visible());

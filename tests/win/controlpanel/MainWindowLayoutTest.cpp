@@ -80,11 +80,11 @@ TEST_F(MainWindowLayout, HeadRowsAndHiddenControlsStandAsDesigned) {
 
     EXPECT_EQ(basVersion::ControlPanelTitle, main.Caption());
     EXPECT_EQ(std::string("TouchScreen Control Panel Version ") + basVersion::VersionText,
-              main.lblSystem.Caption());
-    ExpectAt(main.picLogo, {480, 360, 4740, 780});
-    ExpectAt(main.picIcon, {5280, 360, 780, 780});
-    EXPECT_EQ(0, main.lblSystem.Left());
-    EXPECT_EQ(600, main.lblSystem.Top());
+              main.chrome.lblSystem.Caption());
+    ExpectAt(main.chrome.picLogo, {480, 360, 4740, 780});
+    ExpectAt(main.chrome.picIcon, {5280, 360, 780, 780});
+    EXPECT_EQ(0, main.chrome.lblSystem.Left());
+    EXPECT_EQ(600, main.chrome.lblSystem.Top());
 
     ExpectAt(main.cmdVirtualButton, {480, 2100, 1695, 435});
     ExpectAt(main.shpVirtualButton, {2280, 2100, 3855, 435});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
+#include "WindowHead.h"
 #include "basMain.h"
 #include "basVersion.h"
 #include "forms/Forms.h"
@@ -10,30 +11,25 @@
 namespace cptest {
 namespace {
 
-// A sub-window with the head that the set-up looks for by name.
+// A sub-window with the shared head.
 class frmProbe : public forms::Form {
   public:
     frmProbe() : Form("frmProbe") {
         SetCaption(" Probe");
         Move(0, 0, 4000, 3000);
-        picLogo.Move(120, 120, 2400, 780);
-        lblOemTitle.SetCaption("Designed title");
-        lblSystem.SetCaption("designed");
-        lblSystem.Move(0, 600, 2000, 195);
-        picIcon.Move(2640, 120, 780, 780);
-        imgIcon.SetPicture(frmMainForm().imgIcon.Picture());
+        head.picLogo.Move(120, 120, 2400, 780);
+        head.lblOemTitle.SetCaption("Designed title");
+        head.lblSystem.SetCaption("designed");
+        head.lblSystem.Move(0, 600, 2000, 195);
+        head.picIcon.Move(2640, 120, 780, 780);
     }
-    forms::PictureBox picLogo{*this, "picLogo"};
-    forms::Label lblOemTitle{picLogo, "lblOemTitle"};
-    forms::Label lblSystem{picLogo, "lblSystem"};
-    forms::PictureBox picIcon{*this, "picIcon"};
-    forms::Image imgIcon{picIcon, "imgIcon"};
+    WindowHead head{*this};
 
   private:
-    void Form_Load() override { basMain::PrepareSubWindow(*this); }
+    void Form_Load() override { basMain::PrepareSubWindow(*this, head); }
 };
 
-// A window without any of those controls.
+// A window without the head.
 class frmBare : public forms::Form {
   public:
     frmBare() : Form("frmBare") { SetCaption(" Bare"); }
@@ -59,22 +55,25 @@ TEST_F(SubWindow, TakesTheMainTitleVersionLineAndOemTitleAndIsCentred) {
     frmProbe probe;
     ASSERT_TRUE(probe.Load());
     EXPECT_EQ(basVersion::ControlPanelTitle, probe.Caption());
-    EXPECT_EQ(main.lblSystem.Caption(), probe.lblSystem.Caption());
-    EXPECT_EQ(VenderName, probe.lblOemTitle.Caption());
-    EXPECT_TRUE(probe.lblOemTitle.Visible());
+    EXPECT_EQ(main.chrome.lblSystem.Caption(), probe.head.lblSystem.Caption());
+    EXPECT_EQ(VenderName, probe.head.lblOemTitle.Caption());
+    EXPECT_TRUE(probe.head.lblOemTitle.Visible());
     ExpectCentred(probe);
-    EXPECT_EQ((probe.picIcon.ScaleWidth() - probe.imgIcon.Width()) / 2, probe.imgIcon.Left());
-    EXPECT_EQ((probe.picIcon.ScaleHeight() - probe.imgIcon.Height()) / 2, probe.imgIcon.Top());
+    EXPECT_EQ((probe.head.picIcon.ScaleWidth() - probe.head.imgIcon.Width()) / 2,
+              probe.head.imgIcon.Left());
+    EXPECT_EQ((probe.head.picIcon.ScaleHeight() - probe.head.imgIcon.Height()) / 2,
+              probe.head.imgIcon.Top());
 }
 
 TEST_F(SubWindow, ShowsTheMainWindowsLogoInsteadOfTheTitle) {
     PutInstallFile(basVersion::LogoFile);
     frmMain& main = OpenMain();
-    ASSERT_NE(nullptr, main.picLogo.Picture()) << "the main window shows the logo";
+    ASSERT_NE(nullptr, main.chrome.picLogo.Picture()) << "the main window shows the logo";
     frmProbe probe;
     ASSERT_TRUE(probe.Load());
-    EXPECT_FALSE(probe.lblOemTitle.Visible());
-    EXPECT_EQ(main.picLogo.Picture(), probe.picLogo.Picture()) << "the same picture, not a copy";
+    EXPECT_FALSE(probe.head.lblOemTitle.Visible());
+    EXPECT_EQ(main.chrome.picLogo.Picture(), probe.head.picLogo.Picture())
+        << "the same picture, not a copy";
 }
 
 TEST_F(SubWindow, AWindowWithoutTheHeadStillGetsTitleAndPlace) {

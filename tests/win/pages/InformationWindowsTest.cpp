@@ -40,7 +40,7 @@ TEST_F(InformationWindows, McuInfoShowsModeVersionAndCodeFromTheRecordRead) {
         EXPECT_EQ(std::string("MCU-Mode=0A  ") + v.text + "  MCU-Code=1A2B3C4D",
                   window.lblMcuInfo.Caption());
         EXPECT_EQ(frmMainForm().Caption(), window.Caption());
-        EXPECT_EQ(frmMainForm().lblSystem.Caption(), window.chrome.lblSystem.Caption());
+        EXPECT_EQ(frmMainForm().chrome.lblSystem.Caption(), window.chrome.lblSystem.Caption());
         EXPECT_TRUE(client.Journal(journalStart).empty()) << "nothing is read again";
         Click(window.cmdOK);
         EXPECT_FALSE(window.IsLoaded());
@@ -93,7 +93,7 @@ TEST_F(InformationWindows, AboutShowsTheVersionLineAndCopyrightUnderItsOwnTitle)
     EXPECT_EQ(std::string("TouchScreen Control Panel Version ") + basVersion::VersionText,
               window.chrome.lblSystem.Caption());
     EXPECT_EQ("Copyright (C) Orvalith", window.lblCopyright.Caption());
-    EXPECT_EQ(frmMainForm().lblOemTitle.Caption(), window.chrome.lblOemTitle.Caption());
+    EXPECT_EQ(frmMainForm().chrome.lblOemTitle.Caption(), window.chrome.lblOemTitle.Caption());
     EXPECT_TRUE(window.chrome.lblOemTitle.Visible()) << "no logo in the install folder";
 }
 

@@ -35,7 +35,7 @@ TEST_F(SensitivityPage, LoadShowsTheRecordOnTheReversedScaleWithApplyDisabled) {
     EXPECT_EQ("0", page.lblSV.Caption());
     EXPECT_FALSE(page.buttons.cmdApply.Enabled());
     EXPECT_EQ(frmMainForm().Caption(), page.Caption()) << "the page carries the main title";
-    EXPECT_EQ(frmMainForm().lblSystem.Caption(), page.chrome.lblSystem.Caption());
+    EXPECT_EQ(frmMainForm().chrome.lblSystem.Caption(), page.chrome.lblSystem.Caption());
     page.Unload();
 
     Open(27);
