@@ -43,7 +43,8 @@ const basMain::ProcessCalls Scripted = {ScriptedWait, EndedWell};
 const basMain::ProcessCalls Counting = {CountingWait, GetExitCodeProcess};
 
 // The uninstaller probe of the test tools, as unins000.exe in a test install
-// folder, working 2 s.
+// folder of each test, working 2 s. A folder per test: the probes that an
+// earlier test's scripted waits left running keep their file in use.
 class UninstallerWait : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -52,7 +53,8 @@ class UninstallerWait : public ::testing::Test {
             c = c == '/' ? '\\' : c;
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
-        basOEM::InstallPath = std::string(temp) + "uninstaller_wait";
+        basOEM::InstallPath = std::string(temp) + "uninstaller_wait_" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name();
         CreateDirectoryA(basOEM::InstallPath.c_str(), nullptr);
         ASSERT_TRUE(CopyFileA((deliver + "\\..\\tools\\UninstallerProbe.exe").c_str(),
                               (basOEM::InstallPath + "\\unins000.exe").c_str(), FALSE));
