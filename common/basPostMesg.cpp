@@ -37,7 +37,7 @@ bool StartCompanion(const char* file, UINT showCommand) {
 // 32-bit modules load on 64 KB boundaries, so theirs is zero. Where the
 // system refuses this index (Wine: error 1413) the call returns 0 as well.
 bool BelongsTo16BitTask(HWND window) {
-    return GetWindowWord(window, GWL_HINSTANCE) != 0;
+    return GetWindowWord(window, GWLP_HINSTANCE) != 0;
 }
 
 bool IsTitledCandidate(HWND window, HWND own, const std::string& title) {

@@ -52,14 +52,14 @@ int Main() {
 }
 
 void InstallHandler(HWND window) {
-    previousHandler = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
-    SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(RBF_WndProc));
+    previousHandler = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RBF_WndProc));
 }
 
 void RemoveHandler(HWND window) {
     if (!previousHandler)
         return;
-    SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<LONG>(previousHandler));
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousHandler));
     previousHandler = nullptr;
 }
 

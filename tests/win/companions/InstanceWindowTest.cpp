@@ -32,8 +32,8 @@ TEST(FindInstanceWindow, FindsAnotherProgramsWindowAndSkipsTheOwnOne) {
     // Windows of 32-bit programs have a zero low word in their instance
     // handle and must not pass for windows of 16-bit tasks.
     SetLastError(0);
-    EXPECT_EQ(0, GetWindowWord(other, GWL_HINSTANCE)) << "error " << GetLastError();
-    EXPECT_EQ(0, GetWindowWord(own.Handle(), GWL_HINSTANCE)) << "error " << GetLastError();
+    EXPECT_EQ(0, GetWindowWord(other, GWLP_HINSTANCE)) << "error " << GetLastError();
+    EXPECT_EQ(0, GetWindowWord(own.Handle(), GWLP_HINSTANCE)) << "error " << GetLastError();
 
     basPostMesg::QuitSmi();
     EXPECT_TRUE(EndedWithin(process, 10000));
