@@ -65,12 +65,16 @@ function(suite_program role)
   endforeach()
 endfunction()
 
-# Environment of every test that runs under Wine.
+# Environment of every test that runs under Wine; the 64-bit check build
+# runs in a 64-bit prefix through wine64.
 set(TS_WINE_ENV
     WINEPREFIX=${CMAKE_BINARY_DIR}/prefix
     WINEDEBUG=-all
     WINEDLLOVERRIDES=mscoree,mshtml=
     TS_DELIVER_DIR=${TS_DELIVER_DIR})
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  list(APPEND TS_WINE_ENV TS_WINE=${CMAKE_CROSSCOMPILING_EMULATOR} WINEARCH=win64)
+endif()
 
 # Marks a CTest test as one that runs in the shared Wine prefix: label win
 # (in-process) or e2e (a black-box scenario, named so), with a time limit

@@ -6,6 +6,8 @@
 # --desktop: on the display, with every program of the prefix in one Wine
 # desktop of 1024x768 (the size the programs are tested at).
 # The build folder holds drivers/KVD2K*.sys and tools/PrefixKeeper.exe.
+# TS_WINE names the Wine loader (default wine; the 64-bit check build uses
+# wine64, with WINEARCH=win64).
 set -euo pipefail
 
 prefix=$(realpath -m "$1")
@@ -14,13 +16,14 @@ display=${3:-}
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
+wine=${TS_WINE:-wine}
 
 # A fresh server for every run: the drivers are reloaded from their files.
 quiet wineserver -k || true
 
 if [ ! -f "$prefix/system.reg" ]; then
     mkdir -p "$prefix"
-    quiet wineboot -i
+    quiet "$wine" wineboot -i
     quiet wineserver -w
 fi
 
@@ -43,7 +46,7 @@ elif [ "$display" = "--desktop" ]; then
 else
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"="null"\n' >"$reg"
 fi
-quiet wine regedit "$reg"
+quiet "$wine" regedit "$reg"
 rm -f "$reg"
 quiet wineserver -w
 
@@ -57,15 +60,15 @@ setsid -f wineserver -p </dev/null >/dev/null 2>&1
 # Wine ends the services, the driver host with the simulated controllers
 # included, when the last ordinary process of the prefix exits: the keeper
 # is an ordinary process that outlives every program of a run.
-setsid -f wine "$build/tools/PrefixKeeper.exe" </dev/null >/dev/null 2>&1
+setsid -f "$wine" "$build/tools/PrefixKeeper.exe" </dev/null >/dev/null 2>&1
 
 for name in KVD2KCOM KVD2KPS2; do
-    quiet wine sc create "$name" type= kernel start= auto \
+    quiet "$wine" sc create "$name" type= kernel start= auto \
         binpath= "C:\\windows\\system32\\drivers\\$name.sys" || true
-    quiet wine sc config "$name" start= auto || true
-    quiet wine net start "$name" || true
+    quiet "$wine" sc config "$name" start= auto || true
+    quiet "$wine" net start "$name" || true
     status=$(mktemp)
-    wine sc query "$name" </dev/null >"$status" 2>&1 || true
+    "$wine" sc query "$name" </dev/null >"$status" 2>&1 || true
     if ! grep -q RUNNING "$status"; then
         echo "setup-prefix: could not start $name" >&2
         cat "$status" >&2
