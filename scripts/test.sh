@@ -21,9 +21,12 @@ if wine --version </dev/null >/dev/null 2>&1; then
 else
     cat <<'NOTE'
 *** This machine cannot start 32-bit programs (its kernel has no 32-bit
-*** support, see "ia32_emulation"), so Wine cannot run the suite. The Wine
-*** tests (labels win and e2e) are NOT run; only the Windows checks that need
-*** no Wine (label host) run below.
+*** support, see "ia32_emulation"), so Wine cannot run the shipped 32-bit
+*** programs. Below: the Windows checks that need no Wine (label host), then
+*** the in-process tests and black-box scenarios built for x86_64 and run
+*** under wine64 (scripts/test-wine64.sh). The setup packages, the gallery and
+*** the life cycle need the 32-bit files and are NOT run.
 NOTE
     ctest --preset windows -L host
+    scripts/test-wine64.sh
 fi
