@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ clang clang-format libclang-rt-14-dev googletest
           mingw-w64 g++-mingw-w64-i686-win32 gcc-mingw-w64-x86-64
+          g++-mingw-w64-x86-64-win32
           wine wine64 wine32:i386 fonts-wine xvfb xauth imagemagick ccache
           nsis)
 
