@@ -5,7 +5,8 @@
 # The programs run against the simulated controller on a virtual screen of
 # 1024x768, in a Wine prefix of their own (build/windows/shots-prefix).
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building;
-# TS_GALLERY_FILTER=<gtest filter> makes only some of the pictures (no check).
+# TS_GALLERY_FILTER="<scene> ..." makes only some of the pictures (no check);
+# a scene is named as the gallery prints it, "ControlPanel.*" names an area's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,14 +29,14 @@ tools/setup-prefix.sh "$WINEPREFIX" "$build" --desktop >/dev/null
 
 raw=$(mktemp -d)
 trap 'rm -rf "$raw"' EXIT
+read -ra scenes <<<"${TS_GALLERY_FILTER:-}"
 status=0
 for letter in C P; do
     log=$build/gallery-$letter.log
     if ! TS_DELIVER_DIR=$build/deliver TS_SHOTS_DIR=$raw \
-        wine "$build/tools/Gallery_$letter.exe" --gtest_color=no \
-            --gtest_filter="${TS_GALLERY_FILTER:-*}" </dev/null >"$log" 2>&1; then
+        wine "$build/tools/Gallery_$letter.exe" "${scenes[@]}" </dev/null >"$log" 2>&1; then
         echo "screenshots: the gallery of build $letter had failures (log: $log)" >&2
-        grep -E '^\[  FAILED|Failure|error' "$log" >&2 || true
+        grep -E 'WRONG|failure|failed' "$log" >&2 || true
         status=1
     fi
 done

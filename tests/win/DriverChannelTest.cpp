@@ -7,6 +7,7 @@
 
 #include "BasGlobal.h"
 #include "ServiceControl.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 #include "basVersion.h"
 
@@ -251,18 +252,18 @@ TEST(DriverChannelOpen, ReportOpenFailureNamesTheDriverFile) {
 }
 
 TEST(DriverChannelOpen, WithoutTheDriverOpenDeviceFails) {
-    ASSERT_TRUE(wintest::StopDriver()) << "error " << GetLastError();
+    ASSERT_TRUE(e2e::StopDriver()) << "error " << GetLastError();
     bool opened = BasGlobal::OpenDevice();
     if (opened)
         BasGlobal::CloseDevice();
-    ASSERT_TRUE(wintest::StartDriver()) << "error " << GetLastError();
+    ASSERT_TRUE(e2e::StartDriver()) << "error " << GetLastError();
     EXPECT_FALSE(opened);
 }
 
 TEST(DriverChannelOpen, StartValuesComeFromTheSettingsKeyAtLoad) {
     HKEY key;
-    std::string path = std::string(basVersion::SettingsKeyPath) + "\\" + basVersion::SettingsSubkey;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, path.c_str(), &key));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyA(HKEY_LOCAL_MACHINE, e2e::SettingsKeyName().c_str(), &key));
     auto put = [&](const char* name, DWORD value) {
         RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
     };
@@ -271,8 +272,8 @@ TEST(DriverChannelOpen, StartValuesComeFromTheSettingsKeyAtLoad) {
     put("MouseSpeed", 0x0B0C0201);
     put("FeedbackTone", 4321);
     put("PanelDirection", 6);
-    ASSERT_TRUE(wintest::StopDriver());
-    ASSERT_TRUE(wintest::StartDriver());
+    ASSERT_TRUE(e2e::StopDriver());
+    ASSERT_TRUE(e2e::StartDriver());
     for (const char* name :
          {"VirtualButton", "RightButtonAutomatic", "MouseSpeed", "FeedbackTone", "PanelDirection"})
         RegDeleteValueA(key, name);
@@ -295,8 +296,8 @@ TEST(DriverChannelOpen, StartValuesComeFromTheSettingsKeyAtLoad) {
     EXPECT_EQ(6, r.PanelDirection);
 
     // Reload without the values so later tests see the defaults again.
-    ASSERT_TRUE(wintest::StopDriver());
-    ASSERT_TRUE(wintest::StartDriver());
+    ASSERT_TRUE(e2e::StopDriver());
+    ASSERT_TRUE(e2e::StartDriver());
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,10 +30,5 @@ class BoxRecorder {
   private:
     std::vector<RecordedBox> boxes_;
 };
-
-// Writes a 24-bit BMP file of width x height pixels; colorAt(x, y) gives
-// each pixel, y counting from the top row.
-void WriteBitmapFile(const std::string& path, int width, int height,
-                     const std::function<COLORREF(int x, int y)>& colorAt);
 
 } // namespace wintest

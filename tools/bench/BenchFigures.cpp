@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "BasGlobal.h"
-#include "E2e.h"
+#include "Kit.h"
 #include "basVersion.h"
 
 namespace bench {

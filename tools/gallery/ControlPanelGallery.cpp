@@ -1,20 +1,17 @@
 // The control panel's windows and the boxes a user meets with it.
-#include <gtest/gtest.h>
-
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "GalleryShot.h"
-#include "WinTestSupport.h"
 #include "basVersion.h"
 
 namespace gallery {
 namespace {
 
-class ControlPanel : public Gallery {
-  protected:
-    HWND StartPanel() { return StartForm(basVersion::ControlPanelFile, "frmMain"); }
-};
+HWND StartPanel(Gallery& g) {
+    return g.StartForm(basVersion::ControlPanelFile, "frmMain");
+}
 
 // Corners of the screen, touched and lifted in turn: a whole calibration run.
 sim::Samples Corners() {
@@ -24,9 +21,10 @@ sim::Samples Corners() {
            TouchAndLift(900, 700) + TouchAndLift(100, 700);
 }
 
-TEST_F(ControlPanel, MainWindowAndPages) {
-    HWND main = StartPanel();
-    ASSERT_TRUE(Shoot(main, "controlpanel"));
+void MainWindowAndPages(Gallery& g) {
+    HWND main = StartPanel(g);
+    if (!Shoot(main, "controlpanel"))
+        return;
     // Pages that come back to the main window when closed by their Cancel.
     struct Page {
         const char* button;
@@ -46,37 +44,42 @@ TEST_F(ControlPanel, MainWindowAndPages) {
     else
         pages.push_back({"cmdSleepTime", "frmSleepTime", "page-powersave"});
     for (const Page& page : pages) {
-        HWND window = Open(main, page.button, page.form);
-        EXPECT_TRUE(Shoot(window, page.name)) << page.form;
+        HWND window = g.Open(main, page.button, page.form);
+        Shoot(window, page.name);
         if (window) {
             e2e::ClickButton(e2e::WaitForControl(window, "cmdCandel"));
-            EXPECT_TRUE(e2e::WaitForVisible(main, true)) << "back from " << page.form;
+            e2e::Check(std::string("back from ") + page.form, e2e::WaitForVisible(main, true));
         }
     }
 }
 
-TEST_F(ControlPanel, SerialBuildsMouseSpeedAndPortWindows) {
-    if (basVersion::IsPs2Build)
-        GTEST_SKIP() << "the serial build's windows";
-    HWND main = StartPanel();
-    ASSERT_TRUE(main);
+void SerialBuildsMouseSpeedAndPortWindows(Gallery& g) {
+    if (basVersion::IsPs2Build) {
+        printf("  (the serial build's windows)\n");
+        return;
+    }
+    HWND main = StartPanel(g);
+    if (!e2e::Check("main window shown", main != nullptr))
+        return;
     {
         e2e::HeldModifiers held(main, e2e::Ctrl);
         e2e::PressKey(main, 'K', e2e::Ctrl);
-        HWND page = e2e::WaitForForm(LastId(), "frmMouseSpeed");
-        EXPECT_TRUE(Shoot(page, "page-mousespeed"));
+        HWND page = e2e::WaitForForm(g.LastId(), "frmMouseSpeed");
+        Shoot(page, "page-mousespeed");
         if (page)
             e2e::ClickButton(e2e::WaitForControl(page, "cmdCandel"));
     }
-    ASSERT_TRUE(e2e::WaitForVisible(main, true));
-    HWND ports = Open(main, "cmdSerialPort", "frmSerialPort");
-    EXPECT_TRUE(Shoot(ports, "serialport"));
-    EXPECT_TRUE(Shoot(Open(ports, "cmdSetup", "frmCOMxSet"), "comxset"));
+    if (!e2e::Check("back from frmMouseSpeed", e2e::WaitForVisible(main, true)))
+        return;
+    HWND ports = g.Open(main, "cmdSerialPort", "frmSerialPort");
+    Shoot(ports, "serialport");
+    Shoot(g.Open(ports, "cmdSetup", "frmCOMxSet"), "comxset");
 }
 
-TEST_F(ControlPanel, HiddenWindows) {
-    HWND main = StartPanel();
-    ASSERT_TRUE(main);
+void HiddenWindows(Gallery& g) {
+    HWND main = StartPanel(g);
+    if (!e2e::Check("main window shown", main != nullptr))
+        return;
     const struct {
         const char* button;
         const char* form;
@@ -91,31 +94,38 @@ TEST_F(ControlPanel, HiddenWindows) {
         if (basVersion::IsPs2Build && std::string(window.button) == "cmdSerialPort")
             continue;
         HWND button = e2e::WaitForControl(main, window.button);
-        ASSERT_TRUE(button);
+        if (!e2e::Check(std::string("button ") + window.button, button != nullptr))
+            return;
         HWND opened = nullptr;
         {
             // The hidden gesture: the middle button with Ctrl and Alt held.
             e2e::HeldModifiers held(main, e2e::Ctrl | e2e::Alt);
             e2e::MousePress(button, e2e::MouseButton::Middle, e2e::Ctrl);
-            opened = e2e::WaitForForm(LastId(), window.form);
-            EXPECT_TRUE(Shoot(opened, window.name)) << window.form;
+            opened = e2e::WaitForForm(g.LastId(), window.form);
+            Shoot(opened, window.name);
         }
-        ASSERT_TRUE(opened);
+        if (!opened)
+            return;
         e2e::ClickButton(e2e::WaitForControl(opened, window.close));
-        ASSERT_TRUE(e2e::WaitForVisible(main, true)) << "back from " << window.form;
+        if (!e2e::Check(std::string("back from ") + window.form, e2e::WaitForVisible(main, true)))
+            return;
     }
 }
 
-TEST_F(ControlPanel, CalibrationAndItsQuestions) {
-    HWND main = StartPanel();
-    ASSERT_TRUE(main);
-    HWND calibration = Open(main, "cmdCalibration", "frmCalibration");
-    ASSERT_TRUE(e2e::WaitForRequests(Sim(), IOCTL_GetTouchStatus, 0, 3));
-    EXPECT_TRUE(Shoot(calibration, "calibration"));
+void CalibrationAndItsQuestions(Gallery& g) {
+    HWND main = StartPanel(g);
+    if (!e2e::Check("main window shown", main != nullptr))
+        return;
+    HWND calibration = g.Open(main, "cmdCalibration", "frmCalibration");
+    if (!e2e::Check("the calibration polls the touch status",
+                    e2e::WaitForRequests(g.Sim(), IOCTL_GetTouchStatus, 0, 3)))
+        return;
+    Shoot(calibration, "calibration");
     e2e::PressKey(e2e::WaitForControl(calibration, "picCalibration"), VK_ESCAPE);
-    const e2e::MessageBoxInfo question = ShootMessageBox(LastId(), "box-calibration-break");
-    ASSERT_TRUE(e2e::AnswerMessageBox(question, IDYES));
-    ASSERT_TRUE(e2e::WaitForVisible(main, true));
+    const e2e::MessageBoxInfo question = ShootMessageBox(g.LastId(), "box-calibration-break");
+    if (!e2e::Check("question answered Yes", e2e::AnswerMessageBox(question, IDYES)) ||
+        !e2e::Check("back from the calibration", e2e::WaitForVisible(main, true)))
+        return;
 
     // Runs fed with touches: the box at the end is awaited, not the window,
     // which a quick run may already have left.
@@ -133,49 +143,68 @@ TEST_F(ControlPanel, CalibrationAndItsQuestions) {
          "box-calibration-direction", IDOK},
     };
     for (const auto& run : runs) {
-        ASSERT_TRUE(e2e::WaitForVisible(main, true));
-        ASSERT_TRUE(Sim().QueueTouch(run.touches));
+        if (!e2e::Check("main window shown", e2e::WaitForVisible(main, true)) ||
+            !e2e::Check("touches queued", g.Sim().QueueTouch(run.touches)))
+            return;
         e2e::ClickButton(e2e::WaitForControl(main, "cmdCalibration"));
-        EXPECT_TRUE(e2e::AnswerMessageBox(ShootMessageBox(LastId(), run.box), run.answer));
+        e2e::Check(std::string(run.box) + " answered",
+                   e2e::AnswerMessageBox(ShootMessageBox(g.LastId(), run.box), run.answer));
     }
 }
 
-TEST_F(ControlPanel, About) {
-    HWND main = StartPanel();
-    ASSERT_TRUE(main);
-    EXPECT_TRUE(Shoot(Open(main, "cmdSupport", "frmAbout"), "about"));
+void About(Gallery& g) {
+    HWND main = StartPanel(g);
+    if (e2e::Check("main window shown", main != nullptr))
+        Shoot(g.Open(main, "cmdSupport", "frmAbout"), "about");
 }
 
-TEST_F(ControlPanel, SupportWithTheResellersPicture) {
+void SupportWithTheResellersPicture(Gallery& g) {
     const std::string picture =
-        UseInstallFolder(std::string("gallery_") + basVersion::BuildLetter) + "\\" +
+        g.UseInstallFolder(std::string("gallery_") + basVersion::BuildLetter) + "\\" +
         basVersion::VenderBitmapFile;
     // A reseller's card: a blue band over white, wide enough for the title.
-    wintest::WriteBitmapFile(picture, 400, 150, [](int, int y) {
+    e2e::WriteBitmapFile(picture, 400, 150, [](int, int y) {
         return y < 40 || y >= 140 ? RGB(0, 0, 128) : RGB(255, 255, 255);
     });
-    HWND main = StartPanel();
-    EXPECT_TRUE(Shoot(Open(main, "cmdSupport", "frmSupport"), "support"));
+    HWND main = StartPanel(g);
+    Shoot(g.Open(main, "cmdSupport", "frmSupport"), "support");
     DeleteFileA(picture.c_str());
 }
 
-TEST_F(ControlPanel, NoController) {
-    ASSERT_TRUE(Sim().SetPresent(false));
-    const DWORD id = Start(basVersion::ControlPanelFile).Id();
+void NoController(Gallery& g) {
+    if (!e2e::Check("controller taken away", g.Sim().SetPresent(false)))
+        return;
+    const DWORD id = g.Start(basVersion::ControlPanelFile).Id();
     e2e::AnswerMessageBox(ShootMessageBox(id, "box-controller-not-found"), IDOK);
 }
 
-TEST_F(ControlPanel, NoDriver) {
-    StopDriver();
-    const DWORD id = Start(basVersion::ControlPanelFile).Id();
+void NoDriver(Gallery& g) {
+    g.StopDriver();
+    const DWORD id = g.Start(basVersion::ControlPanelFile).Id();
     e2e::AnswerMessageBox(ShootMessageBox(id, "box-driver-missing"), IDOK);
 }
 
-TEST_F(ControlPanel, NoInstallation) {
+void NoInstallation(Gallery& g) {
     e2e::ClearSettingsKey();
-    const DWORD id = Start(basVersion::ControlPanelFile).Id();
+    const DWORD id = g.Start(basVersion::ControlPanelFile).Id();
     e2e::AnswerMessageBox(ShootMessageBox(id, "box-no-installation"), IDOK);
 }
 
 } // namespace
+
+std::vector<e2e::Step> ControlPanelScenes() {
+    return {
+        OnStage("ControlPanel.MainWindowAndPages", MainWindowAndPages),
+        OnStage("ControlPanel.SerialBuildsMouseSpeedAndPortWindows",
+                SerialBuildsMouseSpeedAndPortWindows),
+        OnStage("ControlPanel.HiddenWindows", HiddenWindows),
+        OnStage("ControlPanel.CalibrationAndItsQuestions", CalibrationAndItsQuestions),
+        OnStage("ControlPanel.About", About),
+        OnStage("ControlPanel.SupportWithTheResellersPicture", SupportWithTheResellersPicture),
+        OnStage("ControlPanel.NoController", NoController),
+        OnStage("ControlPanel.NoDriver", NoDriver),
+        OnStage("ControlPanel.NoInstallation", NoInstallation),
+    };
+}
+
 } // namespace gallery

@@ -1,48 +1,83 @@
 #include "GalleryShot.h"
 
-#include <gtest/gtest.h>
-
-#include "WinTestSupport.h"
-#include "forms/Runtime.h"
 #include "basVersion.h"
 
 namespace gallery {
 
 namespace {
 
-// Time for a window that has just been shown to finish its first paint.
-constexpr int PaintMs = 700;
+// How long a shown window may take to be painted, and how long it must then
+// stay quiet: a program that polls (the calibration) has what it drew put on
+// the screen about every 50 ms, one that waits for input at once.
+constexpr DWORD PaintTimeoutMs = 5000;
+constexpr DWORD QuietMs = 100;
 
 std::string ShotPath(const std::string& name) {
     char folder[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableA("TS_SHOTS_DIR", folder, sizeof folder);
     if (length == 0 || length >= sizeof folder) {
-        ADD_FAILURE() << "TS_SHOTS_DIR is not set";
+        KIT_FAILURE() << "TS_SHOTS_DIR is not set";
         return std::string();
     }
     return e2e::ToWindowsPath(std::string(folder, length)) + "\\" + name + "-" +
            basVersion::BuildLetter + ".bmp";
 }
 
-} // namespace
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
 
-bool Shoot(HWND window, const std::string& name) {
-    if (!window || !e2e::WaitForVisible(window, true))
-        return false;
-    forms::PauseMilliseconds(PaintMs);
+// Whether the window or a shown child still waits for its paint.
+bool PaintPending(HWND window) {
+    std::vector<HWND> windows = {window};
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&windows));
+    for (HWND each : windows)
+        if (IsWindowVisible(each) && GetUpdateRect(each, nullptr, FALSE))
+            return true;
+    return false;
+}
+
+// Evidence that the window stands painted on the screen: its program has
+// finished starting (idle for input), and for QuietMs on end it answers
+// messages (it is in its message loop, where what it drew reaches the
+// screen) while nothing of the window waits for a paint.
+bool WaitForPainted(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (process) {
+        WaitForInputIdle(process, PaintTimeoutMs);
+        CloseHandle(process);
+    }
+    DWORD quietSince = 0;
+    bool quiet = false;
+    return e2e::WaitUntil(
+        [&] {
+            const bool now = e2e::SendWithin(window, WM_NULL, 0, 0, nullptr, PaintTimeoutMs) &&
+                             !PaintPending(window);
+            if (now && !quiet)
+                quietSince = GetTickCount();
+            quiet = now;
+            return quiet && GetTickCount() - quietSince >= QuietMs;
+        },
+        "window \"" + e2e::TextOf(window) + "\" to be painted", PaintTimeoutMs);
+}
+
+// Copies the screen as it shows the window (its frame, its children and
+// anything the program draws on top) into the picture file.
+bool CopyScreen(HWND window, const std::string& name) {
     const std::string path = ShotPath(name);
     if (path.empty())
         return false;
     const RECT place = e2e::WindowRectOf(window);
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
-    EXPECT_GT(width, 0) << name;
-    EXPECT_GT(height, 0) << name;
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0) {
+        KIT_FAILURE() << name << " has no size: " << width << " x " << height;
         return false;
+    }
 
-    // The screen as it shows the window: its frame, its children and
-    // anything the program draws on top.
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
@@ -58,19 +93,29 @@ bool Shoot(HWND window, const std::string& name) {
     const bool copied =
         BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY) != FALSE;
     GdiFlush();
+    bool written = false;
     if (copied) {
         const auto* pixels = static_cast<const DWORD*>(bits);
-        wintest::WriteBitmapFile(path, width, height, [&](int x, int y) {
+        written = e2e::WriteBitmapFile(path, width, height, [&](int x, int y) {
             const DWORD pixel = pixels[y * width + x];
             return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
         });
+    } else {
+        KIT_FAILURE() << "screen copy of " << name << " failed: " << GetLastError();
     }
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    EXPECT_TRUE(copied) << "screen copy of " << name << " failed: " << GetLastError();
-    return copied;
+    return written;
+}
+
+} // namespace
+
+bool Shoot(HWND window, const std::string& name) {
+    const bool made = window && e2e::WaitForVisible(window, true) && WaitForPainted(window) &&
+                      CopyScreen(window, name);
+    return e2e::Check("picture " + name, made);
 }
 
 e2e::MessageBoxInfo ShootMessageBox(DWORD processId, const std::string& name) {
@@ -105,6 +150,14 @@ std::string Gallery::UseInstallFolder(const std::string& name) {
     CreateDirectoryA(identity.installPath.c_str(), nullptr);
     e2e::PrepareSettingsKey(identity);
     return identity.installPath;
+}
+
+e2e::Step OnStage(const std::string& name, Scene scene) {
+    return {name, [scene] {
+                Gallery gallery;
+                if (gallery.Begin())
+                    scene(gallery);
+            }};
 }
 
 } // namespace gallery

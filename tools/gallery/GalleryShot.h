@@ -6,22 +6,23 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
-#include "E2e.h"
+#include "Kit.h"
 
 namespace gallery {
 
-// Waits for the window to be shown and painted, then writes its picture;
-// false, with a test failure, when it cannot.
+// Waits for the window to be shown and painted, then writes its picture and
+// prints the check; false, with a failure, when it cannot.
 bool Shoot(HWND window, const std::string& name);
 
 // The same for the first message box of the process, which stays open.
 e2e::MessageBoxInfo ShootMessageBox(DWORD processId, const std::string& name);
 
-// Base of the gallery's scenarios: the programs run against the simulated
+// The stage of the gallery's scenes: the programs run against the simulated
 // controller with a prepared settings key, as in the black-box tests.
-class Gallery : public e2e::Scenario {
-  protected:
+class Gallery : public e2e::Stage {
+  public:
     // Starts a deliverable and waits for its visible form `formName`.
     HWND StartForm(const std::string& fileName, const std::string& formName,
                    int showCommand = SW_SHOWNORMAL, const std::string& arguments = std::string());
@@ -36,5 +37,16 @@ class Gallery : public e2e::Scenario {
   private:
     DWORD lastId_ = 0;
 };
+
+// A scene: a step of the gallery that runs on a fresh stage of its own.
+using Scene = void (*)(Gallery&);
+e2e::Step OnStage(const std::string& name, Scene scene);
+
+// The scenes of each program.
+std::vector<e2e::Step> ControlPanelScenes();
+std::vector<e2e::Step> RightButtonScenes();
+std::vector<e2e::Step> StartupScenes();
+std::vector<e2e::Step> InstallerScenes();
+std::vector<e2e::Step> RemovalScenes();
 
 } // namespace gallery

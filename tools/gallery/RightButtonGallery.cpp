@@ -1,15 +1,18 @@
 // The right-button tool, shown as the control panel shows it.
-#include <gtest/gtest.h>
-
 #include "GalleryShot.h"
 #include "basVersion.h"
 
 namespace gallery {
 namespace {
 
-TEST_F(Gallery, RightButtonTool) {
-    EXPECT_TRUE(Shoot(StartForm(basVersion::RightButtonFile, "frmMain"), "rightbutton"));
+void RightButtonTool(Gallery& g) {
+    Shoot(g.StartForm(basVersion::RightButtonFile, "frmMain"), "rightbutton");
 }
 
 } // namespace
+
+std::vector<e2e::Step> RightButtonScenes() {
+    return {OnStage("Gallery.RightButtonTool", RightButtonTool)};
+}
+
 } // namespace gallery

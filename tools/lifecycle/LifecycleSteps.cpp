@@ -1,14 +1,14 @@
-// The steps of the suite's life cycle on a fresh machine, one test case per
-// step; tools/lifecycle.sh runs them in order and starts the new sessions
-// (restart, logon) in between. Each step prints what it checked.
-#include <gtest/gtest.h>
-
+// The steps of the suite's life cycle on a fresh machine; tools/lifecycle.sh
+// runs them in order, one or more per call (named on the command line), and
+// starts the new sessions (restart, logon) in between. Each step prints what
+// it checked; the exit code is 1 when a check failed.
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <vector>
 
-#include "E2e.h"
+#include "Kit.h"
 #include "Summaries.h"
 #include "basVersion.h"
 
@@ -23,30 +23,13 @@ const std::string SetupFile = std::string("TouchScreenSetup-") + BuildWord + "-S
 const char* const RunValue = TS_RUN_VALUE;
 const char* const RunKey = TS_RUN_KEY;
 const char* const UninstallKey = TS_UNINSTALL_KEY;
-const std::string SettingsKey = std::string(basVersion::SettingsKeyPath) + "\\" + TS_PRODUCT_LABEL;
 const std::string Product = std::string("TouchScreen V.") + basVersion::VersionText;
 const std::string RestartText = "The Windows must be restarted.";
 constexpr DWORD SetupTimeoutMs = 60000;
 // The removal waits 3 s before and 10 s after the uninstaller.
 constexpr DWORD RemovalTimeoutMs = 60000;
 
-// A text on one line: line ends shown as " // ".
-std::string OneLine(std::string text) {
-    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.replace(at, 2, " // ");
-    return text;
-}
-
-// Records a failure unless `actual` is `expected`; prints the check either way.
-void Check(const std::string& what, const std::string& expected, const std::string& actual) {
-    std::cout << "  " << (expected == actual ? "ok    " : "WRONG ") << what << ": "
-              << OneLine(actual) << std::endl;
-    EXPECT_EQ(expected, actual) << what;
-}
-
-void Check(const std::string& what, bool holds) {
-    Check(what, "yes", holds ? "yes" : "no");
-}
+using e2e::Check;
 
 std::string Hex(DWORD value) {
     char text[16];
@@ -94,12 +77,33 @@ std::string FileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The install folder, kept by the removal step for the step after the
-// restart, when the settings key that names it is gone.
-std::string InstallFolderRecord() {
+// A record that one step keeps for a later one, in the temporary folder.
+std::string Record(const std::string& what) {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
-    return std::string(temp) + "lifecycle-install-folder-" + BuildLetter + ".txt";
+    return std::string(temp) + "lifecycle-" + what + "-" + BuildLetter + ".txt";
+}
+
+// The install folder, kept by the removal step for the steps after the
+// restart, when the settings key that names it is gone.
+std::string InstallFolderRecord() {
+    return Record("install-folder");
+}
+
+std::string RecordedInstallFolder() {
+    std::ifstream record(InstallFolderRecord());
+    std::string installFolder;
+    std::getline(record, installFolder);
+    return installFolder;
+}
+
+// The folders the agent's stand-in needed made again, outermost first.
+std::string MadeFoldersRecord() {
+    return Record("made-folders");
+}
+
+std::string Parent(const std::string& path) {
+    return path.substr(0, path.rfind('\\'));
 }
 
 // Setup's Windows folder; the removal takes the settings key that names it
@@ -208,16 +212,18 @@ e2e::MessageBoxInfo AwaitDriverInstallation(DWORD installer, size_t run) {
 void Restart(const e2e::MessageBoxInfo& box) {
     if (basVersion::IsPs2Build)
         return;
-    ASSERT_TRUE(e2e::AnswerMessageBox(box, IDOK));
+    if (!Check("restart box answered", e2e::AnswerMessageBox(box, IDOK)))
+        return;
     Check("restart requested", AwaitRestart(SetupTimeoutMs));
 }
 
-TEST(Lifecycle, Setup) {
+void Setup() {
     e2e::Program setup;
-    ASSERT_TRUE(setup.Start(SetupFile, SW_SHOWNORMAL, "/S"));
+    if (!Check(SetupFile + " /S", setup.Start(SetupFile, SW_SHOWNORMAL, "/S")))
+        return;
     const DWORD installer = ProcessNamed(RoleFile("di"), SetupTimeoutMs);
-    ASSERT_NE(0u, installer) << "the setup package did not run the driver installation";
-    std::cout << "  ok    " << SetupFile << " /S started " << RoleFile("di") << std::endl;
+    if (!Check(SetupFile + " /S started " + RoleFile("di"), installer != 0))
+        return;
 
     const e2e::MessageBoxInfo done = AwaitDriverInstallation(installer, 1);
 
@@ -259,14 +265,14 @@ TEST(Lifecycle, Setup) {
     Check("setup ended", setup.WaitForExit(SetupTimeoutMs));
 }
 
-TEST(Lifecycle, Logon) {
+void Logon() {
     // The startup agent ran from the Run key: Windows' double-click values
     // are those of setup.ini, and the right-button tool that setup.ini asks
     // for was started.
     const char* const mouse = "Control Panel\\Mouse";
-    EXPECT_TRUE(e2e::WaitUntil(
+    e2e::WaitUntil(
         [&] { return ReadString(HKEY_CURRENT_USER, mouse, "DoubleClickSpeed") == "400"; },
-        "the double-click time of setup.ini", SetupTimeoutMs));
+        "the double-click time of setup.ini", SetupTimeoutMs);
     Check("double-click time", "400", ReadString(HKEY_CURRENT_USER, mouse, "DoubleClickSpeed"));
     Check("double-click width", "8", ReadString(HKEY_CURRENT_USER, mouse, "DoubleClickWidth"));
     Check("right-button tool started at logon",
@@ -279,22 +285,26 @@ TEST(Lifecycle, Logon) {
 
 // Setup run again over a running control panel and right-button tool: it
 // makes them end, replaces every file and leaves what it left the first time.
-TEST(Lifecycle, SetupOverRunning) {
+void SetupOverRunning() {
     Check("right-button tool running from the logon", Running(RoleFile("rb")));
     e2e::Program panel;
-    ASSERT_TRUE(panel.StartPath(InstallFile(RoleFile("cp"))));
+    if (!Check("control panel started", panel.StartPath(InstallFile(RoleFile("cp")))))
+        return;
     HWND main = e2e::WaitForForm(panel.Id(), "frmMain");
-    ASSERT_TRUE(main && e2e::WaitForVisible(main, true));
+    if (!Check("control panel shown", main && e2e::WaitForVisible(main, true)))
+        return;
     // A file setup must replace, changed while the programs run.
     std::ofstream(InstallFile("setup.oem"), std::ios::binary | std::ios::app) << "; changed\r\n";
 
     e2e::Program setup;
-    ASSERT_TRUE(setup.Start(SetupFile, SW_SHOWNORMAL, "/S"));
+    if (!Check(SetupFile + " /S started", setup.Start(SetupFile, SW_SHOWNORMAL, "/S")))
+        return;
     Check("control panel ended", panel.WaitForExit(SetupTimeoutMs));
     Check("right-button tool ended",
           e2e::WaitUntil([] { return !Running(RoleFile("rb")); }, "the tool's end"));
     const DWORD installer = ProcessNamed(RoleFile("di"), SetupTimeoutMs);
-    ASSERT_NE(0u, installer) << "the setup package did not run the driver installation";
+    if (!Check("the setup package ran the driver installation", installer != 0))
+        return;
     for (const char* role : {"cp", "rb"})
         Check(RoleFile(role) + " replaced by the package's",
               FileText(e2e::DeliverablePath(RoleFile(role))) ==
@@ -309,11 +319,13 @@ TEST(Lifecycle, SetupOverRunning) {
     Check("setup's exit code", "0", std::to_string(setup.ExitCode()));
 }
 
-TEST(Lifecycle, ControlPanel) {
+void ControlPanel() {
     e2e::Program panel;
-    ASSERT_TRUE(panel.StartPath(InstallFile(RoleFile("cp"))));
+    if (!Check("control panel started", panel.StartPath(InstallFile(RoleFile("cp")))))
+        return;
     HWND main = e2e::WaitForForm(panel.Id(), "frmMain");
-    ASSERT_TRUE(main && e2e::WaitForVisible(main, true));
+    if (!Check("control panel shown", main && e2e::WaitForVisible(main, true)))
+        return;
     // The driver started with the values the installation stored.
     Check("touch mode summary", BasGlobal::TouchModeText(1, 1, 0),
           e2e::TextOf(e2e::FindControl(main, "lblVirtualButton")));
@@ -326,13 +338,15 @@ TEST(Lifecycle, ControlPanel) {
     Check("control panel closed by Exit", panel.WaitForExit());
 }
 
-TEST(Lifecycle, Removal) {
+void Removal() {
     const std::string installFolder = Setting("InstallPath");
     std::ofstream(InstallFolderRecord()) << installFolder << "\n";
     e2e::Program removal;
-    ASSERT_TRUE(removal.StartPath(WindowsFile(RoleFile("de"))));
+    if (!Check("removal program started", removal.StartPath(WindowsFile(RoleFile("de")))))
+        return;
     HWND main = e2e::WaitForForm(removal.Id(), "frmMain");
-    ASSERT_TRUE(main && e2e::WaitForVisible(main, true));
+    if (!Check("removal program shown", main && e2e::WaitForVisible(main, true)))
+        return;
     Check("question",
           std::string("Are you sure you want to completely remove TouchScreen V.") +
               basVersion::VersionText + " and all of its components?",
@@ -356,7 +370,8 @@ TEST(Lifecycle, Removal) {
                   RestartText,
               done.text);
         Check("installed programs removed by the uninstaller", installedGone());
-        ASSERT_TRUE(e2e::AnswerMessageBox(done, IDOK));
+        if (!Check("removal box answered", e2e::AnswerMessageBox(done, IDOK)))
+            return;
         Check("restart requested", AwaitRestart(SetupTimeoutMs));
     } else {
         Check("registration program started", RegistrationStarted("MSMOUSE.inf", "Remove"));
@@ -365,16 +380,50 @@ TEST(Lifecycle, Removal) {
     }
 }
 
-TEST(Lifecycle, AfterRemoval) {
-    std::ifstream record(InstallFolderRecord());
-    std::string installFolder;
-    std::getline(record, installFolder);
-    ASSERT_FALSE(installFolder.empty()) << "the removal step's record";
-    Check("no startup agent at logon", !Running(RoleFile("ao")));
+// Before the logon of the start after the removal, where the agent was: the
+// registration program's stand-in, which logs every start of it beside
+// itself, under the agent's file name, in the folders the removal took (made
+// again, and recorded). A Run value that the removal left would start it at
+// the logon; the agent's own file, being gone, would start nothing.
+void AgentStandIn() {
+    const std::string installFolder = RecordedInstallFolder();
+    if (!Check("the removal step's record", !installFolder.empty()))
+        return;
+    std::vector<std::string> missing;
+    for (std::string folder = installFolder; !FileThere(folder); folder = Parent(folder))
+        missing.insert(missing.begin(), folder);
+    std::ofstream made(MadeFoldersRecord());
+    for (const std::string& folder : missing) {
+        if (!Check("made again: " + folder, CreateDirectoryA(folder.c_str(), nullptr) != FALSE))
+            return;
+        made << folder << "\n";
+    }
+    Check(RoleFile("ao") + " stands in the install folder again",
+          CopyFileA(e2e::DeliverablePath(basVersion::RegistrationFile).c_str(),
+                    (installFolder + "\\" + RoleFile("ao")).c_str(), TRUE) != FALSE);
+}
+
+void AfterRemoval() {
+    const std::string installFolder = RecordedInstallFolder();
+    if (!Check("the removal step's record", !installFolder.empty()))
+        return;
+    // The logon's processes have been started when it ends; a stand-in it
+    // started has written its line once it has ended.
+    const std::string standIn = installFolder + "\\" + RoleFile("ao");
+    const std::string standInLog = installFolder + "\\KVD2KReg.log";
+    e2e::WaitUntil([] { return !Running(RoleFile("ao")); }, "the end of the agent's stand-in");
+    Check("no startup agent at logon", !FileThere(standInLog));
+    DeleteFileA(standInLog.c_str());
+    Check("the agent's stand-in taken away", DeleteFileA(standIn.c_str()) != FALSE);
+    std::ifstream madeRecord(MadeFoldersRecord());
+    std::vector<std::string> made;
+    for (std::string folder; std::getline(madeRecord, folder);)
+        made.insert(made.begin(), folder); // innermost first
+    for (const std::string& folder : made)
+        Check("taken away again: " + folder, RemoveDirectoryA(folder.c_str()) != FALSE);
 
     // Nothing of the suite after the removal and the restart.
-    const auto parent = [](const std::string& path) { return path.substr(0, path.rfind('\\')); };
-    const std::string product = parent(installFolder);
+    const std::string product = Parent(installFolder);
     const std::string settingsRoot = basVersion::SettingsKeyPath;
     const struct {
         std::string what;
@@ -382,10 +431,10 @@ TEST(Lifecycle, AfterRemoval) {
     } parts[] = {
         {"the install folder " + installFolder, FileThere(installFolder)},
         {"the folder " + product, FileThere(product)},
-        {"the folder " + parent(product), FileThere(parent(product))},
-        {"the settings key", KeyThere(SettingsKey)},
+        {"the folder " + Parent(product), FileThere(Parent(product))},
+        {"the settings key", KeyThere(e2e::SettingsKeyName())},
         {"the key " + settingsRoot, KeyThere(settingsRoot)},
-        {"the key " + parent(settingsRoot), KeyThere(parent(settingsRoot))},
+        {"the key " + Parent(settingsRoot), KeyThere(Parent(settingsRoot))},
         {"the Run value", ReadString(HKEY_LOCAL_MACHINE, RunKey, RunValue) != "(missing)"},
         {"the Add or Remove Programs entry", KeyThere(UninstallKey)},
         {RoleFile("de"), FileThere(WindowsFile(RoleFile("de")))},
@@ -400,3 +449,14 @@ TEST(Lifecycle, AfterRemoval) {
 }
 
 } // namespace
+
+int main(int argc, char** argv) {
+    return e2e::RunSteps(argc, argv,
+                         {{"Setup", Setup},
+                          {"Logon", Logon},
+                          {"SetupOverRunning", SetupOverRunning},
+                          {"ControlPanel", ControlPanel},
+                          {"Removal", Removal},
+                          {"AgentStandIn", AgentStandIn},
+                          {"AfterRemoval", AfterRemoval}});
+}

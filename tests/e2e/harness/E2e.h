@@ -1,15 +1,8 @@
-// The black-box harness: start the suite's programs, find their windows and
-// controls, give them input, read and answer their message boxes, and set up
-// and observe the simulated controller and the settings key.
+// The black-box harness of the tests: the test kit (start the suite's
+// programs, find their windows and controls, give them input, read and answer
+// their message boxes, set up and observe the simulated controller and the
+// settings key) and the scenario base on it.
 #pragma once
 
-#include "Deliverables.h"
-#include "Driver.h"
-#include "Input.h"
-#include "MessageBoxes.h"
-#include "Messages.h"
-#include "Program.h"
+#include "Kit.h"
 #include "Scenario.h"
-#include "Settings.h"
-#include "Wait.h"
-#include "WindowQuery.h"

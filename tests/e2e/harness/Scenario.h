@@ -1,17 +1,13 @@
-// Base of the black-box scenarios: each starts from a reset simulated
-// controller and a freshly prepared settings key, and every program it
-// starts is ended when it finishes, whether it passed or not.
+// Base of the black-box scenarios: each runs on a stage of the test kit (a
+// reset simulated controller, a freshly prepared settings key), and every
+// program it starts is ended when it finishes, whether it passed or not.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "Driver.h"
-#include "Program.h"
-#include "Settings.h"
+#include "Stage.h"
 
 namespace e2e {
 
@@ -23,24 +19,26 @@ class Scenario : public ::testing::Test {
     // Starts a deliverable; the program lives until the end of the scenario
     // (or until it is ended earlier).
     Program& Start(const std::string& fileName, int showCommand = SW_SHOWNORMAL,
-                   const std::string& arguments = std::string());
+                   const std::string& arguments = std::string()) {
+        return stage_.Start(fileName, showCommand, arguments);
+    }
     // The same for a program given by its full Windows path (a deliverable
     // copied where the suite puts it).
     Program& StartPath(const std::string& path, int showCommand = SW_SHOWNORMAL,
-                       const std::string& arguments = std::string());
+                       const std::string& arguments = std::string()) {
+        return stage_.StartPath(path, showCommand, arguments);
+    }
     // Takes a process started by a deliverable into the scenario's care.
-    Program& Adopt(DWORD processId);
+    Program& Adopt(DWORD processId) { return stage_.Adopt(processId); }
 
     // The simulated controller, opened on first use.
-    sim::Client& Sim();
+    sim::Client& Sim() { return stage_.Sim(); }
     // Stops the driver until the end of the scenario (the controller client
     // is closed first; Sim() is unavailable meanwhile).
-    void StopDriver();
+    void StopDriver() { stage_.StopDriver(); }
 
   private:
-    std::vector<std::unique_ptr<Program>> programs_;
-    std::unique_ptr<sim::Client> sim_;
-    std::unique_ptr<StoppedDriver> stoppedDriver_;
+    Stage stage_;
 };
 
 } // namespace e2e

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
+#include "Settings.h"
 #include "basOEM.h"
 
 namespace cptest {
@@ -11,7 +12,8 @@ using CalibrationList = MainWindowTest;
 
 DWORD StoredMode() {
     DWORD mode = 0xDEADBEEF;
-    EXPECT_TRUE(GetDwordSetting("CalibrationMode", mode)) << "no CalibrationMode number stored";
+    EXPECT_TRUE(e2e::ReadSettingDword("CalibrationMode", mode))
+        << "no CalibrationMode number stored";
     return mode;
 }
 

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "BasGlobal.h"
+#include "BitmapFile.h"
+#include "Settings.h"
 #include "basOEM.h"
 #include "basVersion.h"
 #include "forms/Runtime.h"
@@ -10,22 +12,6 @@
 namespace cptest {
 
 namespace {
-
-class SettingsKey {
-  public:
-    SettingsKey() {
-        if (RegCreateKeyA(HKEY_LOCAL_MACHINE, SettingsKeyName().c_str(), &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
-    ~SettingsKey() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    HKEY get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
 
 std::string TempFolder() {
     char path[MAX_PATH] = {};
@@ -44,41 +30,12 @@ void SetModifierKeys(int shift) {
 
 } // namespace
 
-std::string SettingsKeyName() {
-    return std::string(basVersion::SettingsKeyPath) + "\\" + basVersion::SettingsSubkey;
-}
-
 void PutSetting(const std::string& name, const std::string& text) {
-    SettingsKey key;
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
-                             reinterpret_cast<const BYTE*>(text.c_str()), text.size() + 1))
-        << name;
+    ASSERT_TRUE(e2e::WriteSettingString(name, text)) << name;
 }
 
 void PutSetting(const std::string& name, DWORD number) {
-    SettingsKey key;
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD,
-                                            reinterpret_cast<const BYTE*>(&number), sizeof number))
-        << name;
-}
-
-void DeleteSetting(const std::string& name) {
-    SettingsKey key;
-    RegDeleteValueA(key.get(), name.c_str());
-}
-
-bool GetDwordSetting(const std::string& name, DWORD& number) {
-    SettingsKey key;
-    DWORD type = REG_NONE;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                         &size) != ERROR_SUCCESS ||
-        type != REG_DWORD)
-        return false;
-    number = value;
-    return true;
+    ASSERT_TRUE(e2e::WriteSettingDword(name, number)) << name;
 }
 
 void PressMouse(HWND window, int button, int shift) {
@@ -116,13 +73,13 @@ void MainWindowTest::SetUp() {
          {basVersion::LogoFile, basVersion::VenderBitmapFile, basVersion::VenderCutFile})
         RemoveInstallFile(file);
 
-    PutSetting("VenderName", VenderName);
-    PutSetting("VenderStyle", "");
-    PutSetting("InstallPath", installDir);
-    PutSetting("WindowsPath", "C:\\windows");
-    PutSetting("SystemPath", "C:\\windows\\system32");
-    PutSetting("HardwareID", basVersion::HardwareId);
-    DeleteSetting("CalibrationMode");
+    e2e::Identity identity;
+    identity.venderName = VenderName;
+    identity.installPath = installDir;
+    identity.windowsPath = "C:\\windows";
+    identity.systemPath = "C:\\windows\\system32";
+    ASSERT_TRUE(e2e::WriteIdentity(identity));
+    e2e::DeleteSetting("CalibrationMode");
     basOEM::CalibrationMode = 0;
 }
 
@@ -157,8 +114,7 @@ DeviceRecord MainWindowTest::CurrentRecord() {
 
 void MainWindowTest::PutInstallFile(const std::string& name) {
     // A 16 x 16 blue bitmap, whatever the file's name.
-    wintest::WriteBitmapFile(installDir + "\\" + name, 16, 16,
-                             [](int, int) { return RGB(0, 0, 255); });
+    e2e::WriteBitmapFile(installDir + "\\" + name, 16, 16, [](int, int) { return RGB(0, 0, 255); });
 }
 
 void MainWindowTest::RemoveInstallFile(const std::string& name) {

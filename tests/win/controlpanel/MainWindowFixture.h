@@ -38,13 +38,9 @@ class MainWindowTest : public ::testing::Test {
     std::string installDir;
 };
 
-// The settings key of this build, raw.
-std::string SettingsKeyName();
+// A value of the settings key, written or the test stops.
 void PutSetting(const std::string& name, const std::string& text);
 void PutSetting(const std::string& name, DWORD number);
-void DeleteSetting(const std::string& name);
-// True and the number when the value is there as a REG_DWORD.
-bool GetDwordSetting(const std::string& name, DWORD& number);
 
 // Input from the user as the window sees it: the modifier keys (1 Shift,
 // 2 Ctrl, 4 Alt) are held in the thread's keyboard state while the

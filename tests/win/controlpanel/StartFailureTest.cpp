@@ -3,6 +3,7 @@
 
 #include "BasGlobal.h"
 #include "MainWindowFixture.h"
+#include "Settings.h"
 #include "basVersion.h"
 #include "forms/Runtime.h"
 
@@ -20,7 +21,7 @@ void ExpectOnlyErrorBox(const wintest::BoxRecorder& boxes, const char* text) {
 }
 
 TEST_F(StartFailure, AMissingIdentityValueEndsBeforeTheDeviceIsOpened) {
-    DeleteSetting("HardwareID");
+    e2e::DeleteSetting("HardwareID");
     EXPECT_FALSE(frmMainForm().Load());
     ExpectOnlyErrorBox(boxes, "Fail to load data from Register File!");
     EXPECT_EQ(INVALID_HANDLE_VALUE, BasGlobal::DeviceHandle);

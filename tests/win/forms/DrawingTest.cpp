@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "BitmapFile.h"
 #include "FormsTestSupport.h"
-#include "WinTestSupport.h"
 #include "forms/Forms.h"
 
 namespace {
@@ -172,8 +172,8 @@ std::string WriteTestBitmap() {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     const std::string path = std::string(folder) + "forms_test_picture.bmp";
-    wintest::WriteBitmapFile(path, 4, 2,
-                             [](int, int y) { return y == 0 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
+    e2e::WriteBitmapFile(path, 4, 2,
+                         [](int, int y) { return y == 0 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
     return path;
 }
 

@@ -8,6 +8,7 @@
 
 #include "Ps2Enumeration.h"
 #include "ProgramTitle.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
 #include "basINIfile.h"
 #include "basMain.h"
@@ -77,10 +78,9 @@ TEST_F(InstallFolder, ProfileValuesLoseTrailingBlanksAndStopAt254Characters) {
 }
 
 TEST_F(InstallFolder, WithoutSetupIniTheImportWritesAndShowsNothing) {
-    const std::string key =
-        std::string(basVersion::SettingsKeyPath) + "\\" + basVersion::SettingsSubkey;
     HKEY settings = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, key.c_str(), &settings));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyA(HKEY_LOCAL_MACHINE, e2e::SettingsKeyName().c_str(), &settings));
     RegDeleteValueA(settings, "FeedbackTone");
     wintest::BoxRecorder boxes;
     basINIfile::ImportSetupIni();

@@ -1,8 +1,9 @@
 #include "PagesTestSupport.h"
 
 #include "BasGlobal.h"
+#include "BitmapFile.h"
+#include "Settings.h"
 #include "WinTestSupport.h"
-#include "basVersion.h"
 #include "forms/Runtime.h"
 #include "frmMain.h"
 
@@ -10,25 +11,15 @@ namespace pagestest {
 
 namespace {
 
-void PutString(HKEY key, const char* name, const std::string& text) {
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-}
-
 // The identity the distributor's setup would have written, with an install
 // folder that holds neither logo nor vendor files.
-void WriteIdentity() {
-    const std::string path =
-        std::string(basVersion::SettingsKeyPath) + "\\" + basVersion::SettingsSubkey;
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, path.c_str(), &key));
-    PutString(key, "VenderName", "Pages Test Vendor");
-    PutString(key, "VenderStyle", "");
-    PutString(key, "InstallPath", InstallFolder());
-    PutString(key, "WindowsPath", "C:\\windows");
-    PutString(key, "SystemPath", "C:\\windows\\system32");
-    PutString(key, "HardwareID", basVersion::HardwareId);
-    RegCloseKey(key);
+bool WriteIdentity() {
+    e2e::Identity identity;
+    identity.venderName = "Pages Test Vendor";
+    identity.installPath = InstallFolder();
+    identity.windowsPath = "C:\\windows";
+    identity.systemPath = "C:\\windows\\system32";
+    return e2e::WriteIdentity(identity);
 }
 
 void LoadMainWindowOnce() {
@@ -36,7 +27,7 @@ void LoadMainWindowOnce() {
     if (main.IsLoaded())
         return;
     CreateDirectoryA(InstallFolder().c_str(), nullptr);
-    ASSERT_NO_FATAL_FAILURE(WriteIdentity());
+    ASSERT_TRUE(WriteIdentity());
     wintest::BoxRecorder boxes;
     const bool loaded = main.Load();
     ASSERT_TRUE(loaded) << "the main window did not start"
@@ -135,7 +126,7 @@ COLORREF PixelAt(HWND window, int x, int y) {
 }
 
 void WriteBitmap(const std::string& path, int width, int height) {
-    wintest::WriteBitmapFile(path, width, height, [](int, int) { return RGB(128, 128, 128); });
+    e2e::WriteBitmapFile(path, width, height, [](int, int) { return RGB(128, 128, 128); });
 }
 
 } // namespace pagestest

@@ -5,9 +5,9 @@
 
 #include <fstream>
 
+#include "BitmapFile.h"
 #include "basLOGO.h"
 #include "basOEM.h"
-#include "WinTestSupport.h"
 #include "forms/Forms.h"
 
 namespace {
@@ -40,7 +40,7 @@ class frmBranded : public forms::Form {
 
 // A 4 x 3 pixel, 24-bit bitmap file.
 void WriteBitmap(const std::string& path) {
-    wintest::WriteBitmapFile(path, 4, 3, [](int, int) { return RGB(64, 64, 64); });
+    e2e::WriteBitmapFile(path, 4, 3, [](int, int) { return RGB(64, 64, 64); });
 }
 
 class Branding : public ::testing::Test {

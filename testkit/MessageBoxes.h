@@ -28,11 +28,11 @@ struct MessageBoxInfo {
 MessageBoxInfo ReadMessageBox(HWND box);
 // The boxes the process shows now (visible "#32770" windows).
 std::vector<MessageBoxInfo> MessageBoxesOf(DWORD processId);
-// The first box of the process, awaited; a test failure (and an empty
+// The first box of the process, awaited; a failure (and an empty
 // result) on timeout.
 MessageBoxInfo WaitForMessageBox(DWORD processId, DWORD timeoutMs = DefaultTimeoutMs);
 // Presses the button `buttonId` (IDOK, IDYES, ...) and waits until the box
-// has closed; false, with a test failure, when the button is not there or
+// has closed; false, with a failure, when the button is not there or
 // the box stays.
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 

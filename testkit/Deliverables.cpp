@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
+#include "Failure.h"
 
 namespace e2e {
 
@@ -10,7 +10,7 @@ std::string DeliverDirUnix() {
     char value[MAX_PATH] = {};
     DWORD length = GetEnvironmentVariableA("TS_DELIVER_DIR", value, sizeof value);
     if (length == 0 || length >= sizeof value) {
-        ADD_FAILURE() << "TS_DELIVER_DIR is not set (or longer than " << MAX_PATH << ")";
+        KIT_FAILURE() << "TS_DELIVER_DIR is not set (or longer than " << MAX_PATH << ")";
         return std::string();
     }
     return std::string(value, length);

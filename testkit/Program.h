@@ -20,7 +20,7 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     // Starts <deliverables folder>\<fileName> with the given show command and
-    // command-line arguments; false, with a test failure, when it cannot start.
+    // command-line arguments; false, with a failure, when it cannot start.
     bool Start(const std::string& fileName, int showCommand = SW_SHOWNORMAL,
                const std::string& arguments = std::string());
     // The same for a program given by its full Windows path.

@@ -26,7 +26,7 @@ HWND FindForm(DWORD processId, const std::string& formName);
 // Top-level window of the process with exactly this title, message boxes
 // (class "#32770") not counted; or 0.
 HWND FindWindowTitled(DWORD processId, const std::string& title);
-// The same, awaited; 0 and a test failure on timeout.
+// The same, awaited; 0 and a failure on timeout.
 HWND WaitForForm(DWORD processId, const std::string& formName, DWORD timeoutMs = DefaultTimeoutMs);
 HWND WaitForWindowTitled(DWORD processId, const std::string& title,
                          DWORD timeoutMs = DefaultTimeoutMs);
@@ -35,7 +35,7 @@ HWND WaitForWindowTitled(DWORD processId, const std::string& title,
 HWND FindControl(HWND form, const std::string& controlName);
 HWND WaitForControl(HWND form, const std::string& controlName, DWORD timeoutMs = DefaultTimeoutMs);
 
-// Awaits IsWindowVisible(window) == visible; a test failure on timeout.
+// Awaits IsWindowVisible(window) == visible; a failure on timeout.
 bool WaitForVisible(HWND window, bool visible, DWORD timeoutMs = DefaultTimeoutMs);
 // Awaits the destruction of the window.
 bool WaitForGone(HWND window, DWORD timeoutMs = DefaultTimeoutMs);

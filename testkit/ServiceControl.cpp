@@ -4,7 +4,7 @@
 
 #include "basVersion.h"
 
-namespace wintest {
+namespace e2e {
 
 namespace {
 
@@ -50,4 +50,4 @@ bool StartDriver() {
     });
 }
 
-} // namespace wintest
+} // namespace e2e

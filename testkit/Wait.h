@@ -1,6 +1,6 @@
 // Bounded waiting: every wait of the harness polls a condition with a short
 // pause until it holds or a timeout passes, and a timeout names what was
-// awaited in the test failure.
+// awaited in the failure it reports.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +16,7 @@ constexpr DWORD PollIntervalMs = 25;
 // True as soon as `condition` holds; false when `timeoutMs` passed first.
 bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs = DefaultTimeoutMs);
 
-// PollUntil that records a test failure "timed out after N ms waiting for <what>".
+// PollUntil that reports a failure "timed out after N ms waiting for <what>".
 bool WaitUntil(const std::function<bool()>& condition, const std::string& what,
                DWORD timeoutMs = DefaultTimeoutMs);
 

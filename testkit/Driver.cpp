@@ -1,9 +1,8 @@
 #include "Driver.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
+#include "Failure.h"
 #include "ServiceControl.h"
 #include "basVersion.h"
 
@@ -27,18 +26,21 @@ bool WaitForRequests(sim::Client& sim, uint32_t code, uint32_t first, uint32_t c
 
 SimState ReadState(sim::Client& sim) {
     SimState state = {};
-    EXPECT_TRUE(sim.GetState(state)) << "cannot read the simulated controller's state";
+    if (!sim.GetState(state))
+        KIT_FAILURE() << "cannot read the simulated controller's state";
     return state;
 }
 
-StoppedDriver::StoppedDriver() : stopped_(wintest::StopDriver()) {
-    EXPECT_TRUE(stopped_) << "cannot stop the driver " << basVersion::DriverName << ": error "
-                          << GetLastError();
+StoppedDriver::StoppedDriver() : stopped_(StopDriver()) {
+    if (!stopped_)
+        KIT_FAILURE() << "cannot stop the driver " << basVersion::DriverName << ": error "
+                      << GetLastError();
 }
 
 StoppedDriver::~StoppedDriver() {
-    EXPECT_TRUE(wintest::StartDriver()) << "cannot start the driver " << basVersion::DriverName
-                                        << " again: error " << GetLastError();
+    if (!StartDriver())
+        KIT_FAILURE() << "cannot start the driver " << basVersion::DriverName << " again: error "
+                      << GetLastError();
 }
 
 } // namespace e2e

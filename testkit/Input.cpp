@@ -1,6 +1,6 @@
 #include "Input.h"
 
-#include <gtest/gtest.h>
+#include "Failure.h"
 
 namespace e2e {
 
@@ -56,7 +56,7 @@ HeldModifiers::HeldModifiers(HWND window, unsigned modifiers)
       attached_(false) {
     attached_ = windowThread_ != 0 && AttachThreadInput(ownThread_, windowThread_, TRUE);
     if (!attached_) {
-        ADD_FAILURE() << "cannot share the key state with the thread of window " << window
+        KIT_FAILURE() << "cannot share the key state with the thread of window " << window
                       << ": error " << GetLastError();
         return;
     }

@@ -1,10 +1,9 @@
 #include "Settings.h"
 
-#include <gtest/gtest.h>
-
 #include <vector>
 
 #include "Deliverables.h"
+#include "Failure.h"
 #include "basVersion.h"
 
 namespace e2e {
@@ -16,7 +15,7 @@ class SettingsKey {
   public:
     SettingsKey() {
         if (RegCreateKeyA(HKEY_LOCAL_MACHINE, SettingsKeyName().c_str(), &key_) != ERROR_SUCCESS) {
-            ADD_FAILURE() << "cannot open or create HKLM\\" << SettingsKeyName();
+            KIT_FAILURE() << "cannot open or create HKLM\\" << SettingsKeyName();
             key_ = nullptr;
         }
     }
@@ -70,7 +69,7 @@ void ClearSettingsKey() {
             ERROR_SUCCESS)
             break;
         if (RegDeleteValueA(key.get(), name) != ERROR_SUCCESS) {
-            ADD_FAILURE() << "cannot delete the setting " << name;
+            KIT_FAILURE() << "cannot delete the setting " << name;
             break;
         }
     }
@@ -78,6 +77,10 @@ void ClearSettingsKey() {
 
 void PrepareSettingsKey(const Identity& identity) {
     ClearSettingsKey();
+    WriteIdentity(identity);
+}
+
+bool WriteIdentity(const Identity& identity) {
     const std::pair<const char*, std::string> values[] = {
         {"VenderName", identity.venderName},
         {"VenderStyle", identity.venderStyle},
@@ -86,8 +89,13 @@ void PrepareSettingsKey(const Identity& identity) {
         {"SystemPath", OrDefault(identity.systemPath, SystemFolder)},
         {"HardwareID", OrDefault(identity.hardwareId, BuildHardwareId)},
     };
+    bool written = true;
     for (const auto& [name, value] : values)
-        EXPECT_TRUE(WriteSettingString(name, value)) << "cannot write the setting " << name;
+        if (!WriteSettingString(name, value)) {
+            KIT_FAILURE() << "cannot write the setting " << name;
+            written = false;
+        }
+    return written;
 }
 
 bool WriteSettingString(const std::string& name, const std::string& value) {
@@ -102,6 +110,11 @@ bool WriteSettingDword(const std::string& name, DWORD value) {
     return key.get() &&
            RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD,
                           reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+}
+
+bool DeleteSetting(const std::string& name) {
+    SettingsKey key;
+    return key.get() && RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 bool ReadSettingString(const std::string& name, std::string& value) {

@@ -1,6 +1,6 @@
 #include "Messages.h"
 
-#include <gtest/gtest.h>
+#include "Failure.h"
 
 namespace e2e {
 
@@ -24,7 +24,7 @@ PendingSend::PendingSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     : window_(window), message_(message), wParam_(wParam), lParam_(lParam) {
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
     if (!thread_)
-        ADD_FAILURE() << "cannot create the sending thread: error " << GetLastError();
+        KIT_FAILURE() << "cannot create the sending thread: error " << GetLastError();
 }
 
 PendingSend::~PendingSend() {
@@ -45,12 +45,12 @@ bool PendingSend::Wait(LRESULT& result, DWORD timeoutMs) {
     if (!thread_)
         return false;
     if (WaitForSingleObject(thread_, timeoutMs) != WAIT_OBJECT_0) {
-        ADD_FAILURE() << "timed out after " << timeoutMs << " ms waiting for message 0x" << std::hex
+        KIT_FAILURE() << "timed out after " << timeoutMs << " ms waiting for message 0x" << std::hex
                       << message_ << " (wParam 0x" << wParam_ << ") to return";
         return false;
     }
     if (!handled_) {
-        ADD_FAILURE() << "message 0x" << std::hex << message_ << " (wParam 0x" << wParam_
+        KIT_FAILURE() << "message 0x" << std::hex << message_ << " (wParam 0x" << wParam_
                       << ") was not handled";
         return false;
     }

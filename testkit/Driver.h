@@ -21,7 +21,7 @@ uint32_t RequestCount(sim::Client& sim, uint32_t code, uint32_t first = 0);
 bool WaitForRequests(sim::Client& sim, uint32_t code, uint32_t first, uint32_t count,
                      DWORD timeoutMs = DefaultTimeoutMs);
 
-// The driver's state now; a test failure when it cannot be read.
+// The driver's state now; a failure when it cannot be read.
 SimState ReadState(sim::Client& sim);
 
 // Stops this build's driver through the service manager and starts it again

@@ -2,9 +2,8 @@
 
 #include <tlhelp32.h>
 
-#include <gtest/gtest.h>
-
 #include "Deliverables.h"
+#include "Failure.h"
 
 namespace e2e {
 
@@ -36,14 +35,14 @@ bool Program::HoldWindowThread(HWND window) {
     DWORD processId = 0;
     const DWORD threadId = GetWindowThreadProcessId(window, &processId);
     if (threadId == 0 || processId != id_) {
-        ADD_FAILURE() << "the window is not one of " << name_;
+        KIT_FAILURE() << "the window is not one of " << name_;
         return false;
     }
     Resume();
     heldThread_ = OpenThread(THREAD_SUSPEND_RESUME, FALSE, threadId);
     if (heldThread_ && SuspendThread(heldThread_) != static_cast<DWORD>(-1))
         return true;
-    ADD_FAILURE() << "cannot hold thread " << threadId << " of " << name_ << ": error "
+    KIT_FAILURE() << "cannot hold thread " << threadId << " of " << name_ << ": error "
                   << GetLastError();
     if (heldThread_)
         CloseHandle(heldThread_);
@@ -67,7 +66,7 @@ bool Program::Launch(const std::string& path, int showCommand, const std::string
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, FALSE, flags, nullptr,
                         nullptr, &startup, &info)) {
-        ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+        KIT_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
         return false;
     }
     if (flags & CREATE_SUSPENDED)
@@ -85,7 +84,7 @@ bool Program::Adopt(DWORD processId) {
     process_ =
         OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, processId);
     if (!process_) {
-        ADD_FAILURE() << "cannot open process " << processId << ": error " << GetLastError();
+        KIT_FAILURE() << "cannot open process " << processId << ": error " << GetLastError();
         return false;
     }
     id_ = processId;
@@ -99,12 +98,12 @@ bool Program::IsRunning() const {
 
 bool Program::WaitForExit(DWORD timeoutMs) {
     if (!process_) {
-        ADD_FAILURE() << "waiting for the end of a program that was never started";
+        KIT_FAILURE() << "waiting for the end of a program that was never started";
         return false;
     }
     if (WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0)
         return true;
-    ADD_FAILURE() << "timed out after " << timeoutMs << " ms waiting for " << name_ << " (pid "
+    KIT_FAILURE() << "timed out after " << timeoutMs << " ms waiting for " << name_ << " (pid "
                   << id_ << ") to end";
     return false;
 }
@@ -122,7 +121,7 @@ void Program::End() {
     if (IsRunning()) {
         TerminateProcess(process_, 1);
         if (WaitForSingleObject(process_, DefaultTimeoutMs) != WAIT_OBJECT_0)
-            ADD_FAILURE() << name_ << " (pid " << id_ << ") did not end after TerminateProcess";
+            KIT_FAILURE() << name_ << " (pid " << id_ << ") did not end after TerminateProcess";
     }
     Close();
 }

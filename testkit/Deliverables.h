@@ -7,7 +7,7 @@
 
 namespace e2e {
 
-// The Unix path in TS_DELIVER_DIR; empty (and a test failure) when unset.
+// The Unix path in TS_DELIVER_DIR; empty (and a failure) when unset.
 std::string DeliverDirUnix();
 // "Z:" + the Unix path with every '/' turned into '\'.
 std::string ToWindowsPath(const std::string& unixPath);

@@ -22,7 +22,7 @@ class PendingSend {
     PendingSend(const PendingSend&) = delete;
     PendingSend& operator=(const PendingSend&) = delete;
 
-    // Waits for the send to return; false, with a test failure, when it has
+    // Waits for the send to return; false, with a failure, when it has
     // not within `timeoutMs` or the receiver did not handle the message.
     bool Wait(LRESULT& result, DWORD timeoutMs = DefaultTimeoutMs);
 

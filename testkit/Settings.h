@@ -23,13 +23,18 @@ struct Identity {
 // "SOFTWARE\Orvalith\TouchScreen\<subkey>".
 std::string SettingsKeyName();
 // Empties the settings key (creating it when missing) and writes the six
-// identity values; test failures name any value that could not be written.
+// identity values; failures name any value that could not be written.
 void PrepareSettingsKey(const Identity& identity = Identity());
+// Writes the six identity values over what the key holds; false, with a
+// failure for each, when any could not be written.
+bool WriteIdentity(const Identity& identity = Identity());
 // Leaves the settings key empty.
 void ClearSettingsKey();
 
 bool WriteSettingString(const std::string& name, const std::string& value);
 bool WriteSettingDword(const std::string& name, DWORD value);
+// False when the value was not there (or the key could not be opened).
+bool DeleteSetting(const std::string& name);
 // Reads of single values; false when missing or of another type.
 bool ReadSettingString(const std::string& name, std::string& value);
 bool ReadSettingDword(const std::string& name, DWORD& value);

@@ -2,7 +2,7 @@
 // manager, for tests of a missing driver and of the load-time settings.
 #pragma once
 
-namespace wintest {
+namespace e2e {
 bool StopDriver();
 bool StartDriver();
-} // namespace wintest
+} // namespace e2e

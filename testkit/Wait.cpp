@@ -1,6 +1,6 @@
 #include "Wait.h"
 
-#include <gtest/gtest.h>
+#include "Failure.h"
 
 namespace e2e {
 
@@ -18,7 +18,7 @@ bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 bool WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD timeoutMs) {
     if (PollUntil(condition, timeoutMs))
         return true;
-    ADD_FAILURE() << "timed out after " << timeoutMs << " ms waiting for " << what;
+    KIT_FAILURE() << "timed out after " << timeoutMs << " ms waiting for " << what;
     return false;
 }
 

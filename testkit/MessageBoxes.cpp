@@ -1,7 +1,6 @@
 #include "MessageBoxes.h"
 
-#include <gtest/gtest.h>
-
+#include "Failure.h"
 #include "WindowQuery.h"
 
 namespace e2e {
@@ -67,7 +66,7 @@ MessageBoxInfo WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
     HWND button = GetDlgItem(box.window, buttonId);
     if (!button || !IsWindowVisible(button)) {
-        ADD_FAILURE() << "the message box \"" << box.title << "\" has no button " << buttonId;
+        KIT_FAILURE() << "the message box \"" << box.title << "\" has no button " << buttonId;
         return false;
     }
     PostMessageA(button, BM_CLICK, 0, 0);

@@ -1,6 +1,6 @@
 #include "WindowQuery.h"
 
-#include <gtest/gtest.h>
+#include "Failure.h"
 
 namespace e2e {
 
