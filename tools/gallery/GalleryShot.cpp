@@ -64,20 +64,15 @@ bool WaitForPainted(HWND window) {
         "window \"" + e2e::TextOf(window) + "\" to be painted", PaintTimeoutMs);
 }
 
-// Copies the screen as it shows the window (its frame, its children and
-// anything the program draws on top) into the picture file.
-bool CopyScreen(HWND window, const std::string& name) {
-    const std::string path = ShotPath(name);
-    if (path.empty())
-        return false;
-    const RECT place = e2e::WindowRectOf(window);
+// The pixels of a place of the screen as it shows it now (the frames, the
+// children and anything a program draws on top), top row first, each
+// 0x00RRGGBB; empty when the screen cannot be copied.
+std::vector<DWORD> ScreenPixels(const RECT& place) {
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
-    if (width <= 0 || height <= 0) {
-        KIT_FAILURE() << name << " has no size: " << width << " x " << height;
-        return false;
-    }
-
+    std::vector<DWORD> copy;
+    if (width <= 0 || height <= 0)
+        return copy;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
@@ -90,31 +85,63 @@ bool CopyScreen(HWND window, const std::string& name) {
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    const bool copied =
-        BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    bool written = false;
-    if (copied) {
+    if (bitmap && BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY)) {
+        GdiFlush();
         const auto* pixels = static_cast<const DWORD*>(bits);
-        written = e2e::WriteBitmapFile(path, width, height, [&](int x, int y) {
-            const DWORD pixel = pixels[y * width + x];
-            return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-        });
-    } else {
-        KIT_FAILURE() << "screen copy of " << name << " failed: " << GetLastError();
+        copy.assign(pixels, pixels + width * height);
     }
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return written;
+    return copy;
+}
+
+// A focused scroll bar blinks its thumb, as a caret that is shown as soon as
+// the window takes the focus. The picture shows the thumb at rest: it is
+// taken once the caret has blinked off, seen as a change under it.
+void WaitForCaretOff(HWND window) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) || !thread.hwndCaret)
+        return;
+    RECT caret = thread.rcCaret;
+    MapWindowPoints(thread.hwndCaret, nullptr, reinterpret_cast<POINT*>(&caret), 2);
+    const std::vector<DWORD> shown = ScreenPixels(caret);
+    if (!shown.empty())
+        e2e::PollUntil([&] { return ScreenPixels(caret) != shown; }, 3 * GetCaretBlinkTime());
+}
+
+// Writes the picture of the window as the screen shows it.
+bool CopyScreen(HWND window, const std::string& name) {
+    const std::string path = ShotPath(name);
+    if (path.empty())
+        return false;
+    const RECT place = e2e::WindowRectOf(window);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    if (width <= 0 || height <= 0) {
+        KIT_FAILURE() << name << " has no size: " << width << " x " << height;
+        return false;
+    }
+    const std::vector<DWORD> pixels = ScreenPixels(place);
+    if (pixels.empty()) {
+        KIT_FAILURE() << "screen copy of " << name << " failed: " << GetLastError();
+        return false;
+    }
+    return e2e::WriteBitmapFile(path, width, height, [&](int x, int y) {
+        const DWORD pixel = pixels[y * width + x];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    });
 }
 
 } // namespace
 
 bool Shoot(HWND window, const std::string& name) {
-    const bool made = window && e2e::WaitForVisible(window, true) && WaitForPainted(window) &&
-                      CopyScreen(window, name);
+    if (!window || !e2e::WaitForVisible(window, true) || !WaitForPainted(window))
+        return e2e::Check("picture " + name, false);
+    WaitForCaretOff(window);
+    const bool made = CopyScreen(window, name);
     return e2e::Check("picture " + name, made);
 }
 
