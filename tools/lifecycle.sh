@@ -35,6 +35,7 @@ for option in "$@"; do
     esac
 done
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=${TS_WINE:-wine} # the 64-bit check build's loader is wine64
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 log=$(mktemp)
@@ -42,7 +43,7 @@ trap 'rm -f "$log"' EXIT
 
 step() { # step <title> <test case>
     echo "== $1"
-    if TS_DELIVER_DIR=$build/deliver wine "$build/tools/Lifecycle_$letter.exe" \
+    if TS_DELIVER_DIR=$build/deliver "$wine" "$build/tools/Lifecycle_$letter.exe" \
         --gtest_filter="Lifecycle.$2" --gtest_color=no </dev/null >"$log" 2>&1; then
         grep -E '^  ' "$log" || true # the checks and notes
     else
@@ -56,7 +57,7 @@ step() { # step <title> <test case>
 windows_start() {
     echo "-- Windows starts: a new session of the prefix, then the logon (wineboot runs the Run keys)"
     tools/setup-prefix.sh "$prefix" "$build" $mode >/dev/null
-    quiet wine wineboot
+    quiet "$wine" wineboot
 }
 
 quiet wineserver -k || true
