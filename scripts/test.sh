@@ -23,9 +23,9 @@ else
 *** This machine cannot start 32-bit programs (its kernel has no 32-bit
 *** support, see "ia32_emulation"), so Wine cannot run the shipped 32-bit
 *** programs. Below: the Windows checks that need no Wine (label host), then
-*** the in-process tests and black-box scenarios built for x86_64 and run
-*** under wine64 (scripts/test-wine64.sh). The setup packages, the gallery and
-*** the life cycle need the 32-bit files and are NOT run.
+*** every Wine test of the same sources built for x86_64, with 64-bit setup
+*** packages, under wine64 (scripts/test-wine64.sh): the life cycle and the
+*** gallery included. The shipped 32-bit files themselves do NOT run.
 NOTE
     ctest --preset windows -L host
     scripts/test-wine64.sh
