@@ -36,7 +36,6 @@ namespace {
 constexpr int DesignWidth = 6705;
 constexpr int DesignHeight = 5805;
 
-constexpr int SystemTop = 600;
 constexpr int SystemWidth = 3105;
 constexpr int SystemHeight = 195;
 
@@ -51,14 +50,19 @@ constexpr int SummaryInset = 120;
 constexpr int SummaryWidth = 2910;
 constexpr int SummaryHeight = 195;
 
-constexpr int CalibrationFrameWidth = 1695;
+// The list is wide enough for " 4 points, mode 1" with a pixel to spare at
+// 96 and at 120 DPI; Support gives up the width its frame takes, the gaps
+// stay as designed.
 constexpr int ComboLeft = 2340;
 constexpr int ComboInset = 60;
-constexpr int ComboWidth = 1600;
+constexpr int ComboWidth = 1710;
 constexpr int ComboHeight = 315;
-constexpr int SupportLeft = 4080;
+constexpr int CalibrationFrameWidth = ComboWidth + 2 * (ComboLeft - FrameLeft);
+constexpr int ButtonGap = 105;
 constexpr int ExitLeft = 5160;
 constexpr int SmallButtonWidth = 975;
+constexpr int SupportLeft = FrameLeft + CalibrationFrameWidth + ButtonGap;
+constexpr int SupportWidth = ExitLeft - ButtonGap - SupportLeft;
 
 constexpr int DetectionTop = 4980;
 // Like the summaries, the word has the whole inside of its frame, centred
@@ -134,7 +138,9 @@ void frmMain::LendHeadToAbout() {
 void frmMain::DesignHead() {
     chrome.lblOemTitle.SetCaption("Orvalith");
     chrome.lblSystem.SetAutoSize(true);
-    chrome.lblSystem.Move(0, SystemTop, SystemWidth, SystemHeight);
+    // As in every head, the line ends on the logo box's last row: lower, the
+    // box would hide its letters' tails.
+    chrome.lblSystem.Move(0, WindowHead::SystemTop, SystemWidth, SystemHeight);
     chrome.imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
 }
 
@@ -156,7 +162,7 @@ void frmMain::DesignRows() {
     shpCalibration.Move(FrameLeft, calibrationTop, CalibrationFrameWidth, RowHeight);
     cboCalibration.Move(ComboLeft, calibrationTop + ComboInset, ComboWidth, ComboHeight);
     cmdSupport.SetCaption("S&upport");
-    cmdSupport.Move(SupportLeft, calibrationTop, SmallButtonWidth, RowHeight);
+    cmdSupport.Move(SupportLeft, calibrationTop, SupportWidth, RowHeight);
     cmdExit.SetCaption("E&xit");
     cmdExit.Move(ExitLeft, calibrationTop, SmallButtonWidth, RowHeight);
 }
@@ -167,7 +173,7 @@ void frmMain::DesignHiddenControls() {
     cmdTest.SetCaption("&Test");
     cmdTest.Move(RowLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
     cmdSMIon.SetCaption("SMI on");
-    cmdSMIon.Move(SupportLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
+    cmdSMIon.Move(SupportLeft, HiddenRowTop + RowTops[1] - RowTops[0], SupportWidth, RowHeight);
     cmdSMIoff.SetCaption("SMI Off");
     cmdSMIoff.Move(ExitLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
 

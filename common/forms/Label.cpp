@@ -23,6 +23,18 @@ void DrawLabelText(HDC dc, const std::string& text, RECT area, UINT format, bool
     DrawTextA(dc, text.c_str(), -1, &area, format);
 }
 
+// A label's inner height in pixels, made whole lines of text when the
+// conversion from twips left it short of them: a height designed for n lines
+// at one resolution loses up to a pixel a line at another, as the font's
+// lines grow faster than the twips. Any other height stays as designed.
+int WholeLinesHeight(int pixels, int lineHeight) {
+    if (lineHeight <= 0 || pixels <= 0)
+        return pixels;
+    const int lines = (pixels + lineHeight - 1) / lineHeight;
+    const int missing = lines * lineHeight - pixels;
+    return missing <= lines ? lines * lineHeight : pixels;
+}
+
 } // namespace
 
 Label::Label(Container& parent, std::string name, int index)
@@ -70,6 +82,19 @@ void Label::SetWordWrap(bool wordWrap) {
 void Label::FontChanged() {
     Control::FontChanged();
     FitToText();
+    // The height in whole lines follows the new font.
+    if (hWnd() && !props_.autoSize)
+        Move(common_.left, common_.top, common_.width, common_.height);
+}
+
+SIZE Label::WindowSizeFor(int widthPixels, int heightPixels) const {
+    HDC dc = MeasuringDC();
+    HGDIOBJ old = SelectObject(dc, FontHandle(common_.font));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    const int border = 2 * BorderPixels();
+    return {widthPixels, WholeLinesHeight(heightPixels - border, metrics.tmHeight) + border};
 }
 
 int Label::BorderPixels() const {

@@ -36,6 +36,8 @@ class Label : public Control {
     bool IsWindowless() const override { return true; }
     void PaintContent(HDC dc) override;
     void FontChanged() override;
+    // Whole lines of the font, where the twips came a pixel a line short.
+    SIZE WindowSizeFor(int widthPixels, int heightPixels) const override;
     std::string AccessCaption() const override { return props_.caption; }
     void SaveOwnDesign() override { design_ = props_; }
     void RestoreOwnDesign() override { props_ = design_; }
