@@ -31,9 +31,14 @@
 
 namespace {
 
-// Twips. The window's inner area is 6615 x 5415 before the build's layout
+// Twips. The window's inner area is 6765 x 5415 before the build's layout
 // takes one row away; the outer size adds a fixed frame and a title bar.
-constexpr int DesignWidth = 6705;
+// The frames, and with them Exit, reach 150 twips further right than
+// designed: the longest summary, "Drag Drop Mode, RBF Enable ( Automatic
+// Mode )", then fits in the system's font at 96 and at 120 DPI, a pixel to
+// spare, instead of being shrunk.
+constexpr int Widening = 150;
+constexpr int DesignWidth = 6705 + Widening;
 constexpr int DesignHeight = 5805;
 
 constexpr int SystemWidth = 3105;
@@ -44,22 +49,22 @@ constexpr int RowLeft = 480;
 constexpr int RowButtonWidth = 1695;
 constexpr int RowHeight = 435;
 constexpr int FrameLeft = 2280;
-constexpr int FrameWidth = 3855;
+constexpr int FrameWidth = 3855 + Widening;
 constexpr int SummaryLeft = 2400;
 constexpr int SummaryInset = 120;
 constexpr int SummaryWidth = 2910;
 constexpr int SummaryHeight = 195;
 
 // The list is wide enough for " 4 points, mode 1" with a pixel to spare at
-// 96 and at 120 DPI; Support gives up the width its frame takes, the gaps
-// stay as designed.
+// 96 and at 120 DPI; Support stands between its frame and Exit, the gaps as
+// designed.
 constexpr int ComboLeft = 2340;
 constexpr int ComboInset = 60;
 constexpr int ComboWidth = 1710;
 constexpr int ComboHeight = 315;
 constexpr int CalibrationFrameWidth = ComboWidth + 2 * (ComboLeft - FrameLeft);
 constexpr int ButtonGap = 105;
-constexpr int ExitLeft = 5160;
+constexpr int ExitLeft = 5160 + Widening;
 constexpr int SmallButtonWidth = 975;
 constexpr int SupportLeft = FrameLeft + CalibrationFrameWidth + ButtonGap;
 constexpr int SupportWidth = ExitLeft - ButtonGap - SupportLeft;
