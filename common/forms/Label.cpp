@@ -23,16 +23,13 @@ void DrawLabelText(HDC dc, const std::string& text, RECT area, UINT format, bool
     DrawTextA(dc, text.c_str(), -1, &area, format);
 }
 
-// A label's inner height in pixels, made whole lines of text when the
-// conversion from twips left it short of them: a height designed for n lines
-// at one resolution loses up to a pixel a line at another, as the font's
-// lines grow faster than the twips. Any other height stays as designed.
-int WholeLinesHeight(int pixels, int lineHeight) {
-    if (lineHeight <= 0 || pixels <= 0)
-        return pixels;
-    const int lines = (pixels + lineHeight - 1) / lineHeight;
-    const int missing = lines * lineHeight - pixels;
-    return missing <= lines ? lines * lineHeight : pixels;
+// A height in pixels for text whose lines need `needed` pixels: grown to
+// them where it is short by at most a pixel a line, as a height designed for
+// the lines at one resolution comes out at another, whose font's lines grow
+// faster than the twips. Any other height stays as designed.
+int HeightForLines(int height, int needed, int lineHeight) {
+    const int lines = lineHeight > 0 ? needed / lineHeight : 0;
+    return height < needed && needed - height <= lines ? needed : height;
 }
 
 } // namespace
@@ -82,19 +79,24 @@ void Label::SetWordWrap(bool wordWrap) {
 void Label::FontChanged() {
     Control::FontChanged();
     FitToText();
-    // The height in whole lines follows the new font.
-    if (hWnd() && !props_.autoSize)
-        Move(common_.left, common_.top, common_.width, common_.height);
 }
 
 SIZE Label::WindowSizeFor(int widthPixels, int heightPixels) const {
+    // A label that sizes itself has its text's height already.
+    if (props_.autoSize)
+        return {widthPixels, heightPixels};
+    const int border = 2 * BorderPixels();
     HDC dc = MeasuringDC();
     HGDIOBJ old = SelectObject(dc, FontHandle(common_.font));
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
+    RECT area{0, 0, widthPixels - border, 0};
+    const std::string text = props_.caption.empty() ? " " : props_.caption;
+    DrawTextA(dc, text.c_str(), -1, &area, TextFormat() | DT_CALCRECT);
     SelectObject(dc, old);
-    const int border = 2 * BorderPixels();
-    return {widthPixels, WholeLinesHeight(heightPixels - border, metrics.tmHeight) + border};
+    return {widthPixels,
+            HeightForLines(heightPixels - border, area.bottom - area.top, metrics.tmHeight) +
+                border};
 }
 
 int Label::BorderPixels() const {
@@ -112,8 +114,12 @@ UINT Label::TextFormat() const {
 }
 
 void Label::FitToText() {
-    if (!props_.autoSize)
+    if (!props_.autoSize) {
+        // The same place and size, measured again for the text.
+        if (hWnd())
+            Move(common_.left, common_.top, common_.width, common_.height);
         return;
+    }
     const int border = BorderPixels();
     HDC dc = MeasuringDC();
     HGDIOBJ old = SelectObject(dc, FontHandle(common_.font));

@@ -36,7 +36,7 @@ class Label : public Control {
     bool IsWindowless() const override { return true; }
     void PaintContent(HDC dc) override;
     void FontChanged() override;
-    // Whole lines of the font, where the twips came a pixel a line short.
+    // The text's lines, where the twips came a pixel a line short of them.
     SIZE WindowSizeFor(int widthPixels, int heightPixels) const override;
     std::string AccessCaption() const override { return props_.caption; }
     void SaveOwnDesign() override { design_ = props_; }
