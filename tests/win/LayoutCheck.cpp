@@ -27,8 +27,8 @@ struct SmallScreen {
 };
 constexpr SmallScreen kSmallScreens[] = {{96, 640, 480}, {120, 800, 600}};
 
-// The pixels a system button's edge takes on each side.
-constexpr int kButtonEdge = 2;
+// The pixels a 3D edge (a button's, a bordered label's) takes on each side.
+constexpr int kEdge = 2;
 // A frame's caption starts this far from its left edge.
 constexpr int kFrameCaptionLeft = 8;
 // A closed list draws its text inside its item area, after the focus mark's
@@ -134,7 +134,7 @@ std::vector<Text> TextsOf(const forms::Control& control) {
         if (label->Caption().empty())
             return {};
         if (label->Border() != forms::BorderStyle::None)
-            InflateRect(&room, -kButtonEdge, -kButtonEdge);
+            InflateRect(&room, -kEdge, -kEdge);
         // A label that grows sideways keeps its lines; any other wraps words.
         const bool wraps = !label->AutoSize() || label->WordWrap();
         const SIZE size =
@@ -149,7 +149,7 @@ std::vector<Text> TextsOf(const forms::Control& control) {
     if (auto* button = dynamic_cast<const forms::CommandButton*>(&control)) {
         if (button->Caption().empty() || button->Picture())
             return {};
-        InflateRect(&room, -kButtonEdge, -kButtonEdge);
+        InflateRect(&room, -kEdge, -kEdge);
         const SIZE size = measure.Text(button->Caption(), DT_SINGLELINE);
         return {{button->Caption(), CentredOnLine(room, size, true), room}};
     }
