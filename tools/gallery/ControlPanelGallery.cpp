@@ -55,6 +55,67 @@ TEST_F(ControlPanel, MainWindowAndPages) {
     }
 }
 
+// Large Fonts (120 DPI) for the programs started while it lives: each reads
+// the resolution as it starts. The prefix's own value comes back at the end.
+class LargeFonts {
+  public:
+    LargeFonts() {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS) {
+            key_ = nullptr;
+            ADD_FAILURE() << "the desktop settings cannot be written";
+            return;
+        }
+        DWORD type = REG_NONE, size = sizeof saved_;
+        hadValue_ = RegQueryValueExA(key_, Name, nullptr, &type, reinterpret_cast<BYTE*>(&saved_),
+                                     &size) == ERROR_SUCCESS &&
+                    type == REG_DWORD;
+        const DWORD dpi = 120;
+        EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key_, Name, 0, REG_DWORD,
+                                                reinterpret_cast<const BYTE*>(&dpi), sizeof dpi));
+    }
+    ~LargeFonts() {
+        if (!key_)
+            return;
+        if (hadValue_)
+            RegSetValueExA(key_, Name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved_),
+                           sizeof saved_);
+        else
+            RegDeleteValueA(key_, Name);
+        RegCloseKey(key_);
+    }
+    LargeFonts(const LargeFonts&) = delete;
+    LargeFonts& operator=(const LargeFonts&) = delete;
+
+  private:
+    static constexpr const char* Name = "LogPixels";
+    HKEY key_ = nullptr;
+    DWORD saved_ = 0;
+    bool hadValue_ = false;
+};
+
+TEST_F(ControlPanel, MainWindowAndTwoPagesInLargeFonts) {
+    LargeFonts large;
+    HWND main = StartPanel();
+    ASSERT_TRUE(Shoot(main, "controlpanel-120dpi"));
+    // The page with the most labels, and the tallest one.
+    const struct {
+        const char* button;
+        const char* form;
+        const char* name;
+    } pages[] = {{"cmdVirtualButton", "frmVirtualButton", "page-virtualbutton-120dpi"},
+                 {"cmdFeedbackSound", "frmFeedbackSound", "page-feedbacksound-120dpi"}};
+    for (const auto& page : pages) {
+        HWND window = Open(main, page.button, page.form);
+        EXPECT_TRUE(Shoot(window, page.name)) << page.form;
+        if (window) {
+            e2e::ClickButton(e2e::WaitForControl(window, "cmdCandel"));
+            EXPECT_TRUE(e2e::WaitForVisible(main, true)) << "back from " << page.form;
+        }
+    }
+}
+
 TEST_F(ControlPanel, SerialBuildsMouseSpeedAndPortWindows) {
     if (basVersion::IsPs2Build)
         GTEST_SKIP() << "the serial build's windows";
