@@ -54,7 +54,7 @@ void DesignScale(forms::Frame& frame, int left, const char* caption, forms::HScr
 } // namespace
 
 frmFeedbackSound::frmFeedbackSound()
-    : SettingsPage("frmFeedbackSound", buttons, chrome,
+    : SettingsPage("frmFeedbackSound",
                    {BasGlobal::SetFeedbackSound, basMain::SummaryRow::FeedbackSound}) {
     SetCaption(" Feedback Sound");
     frameFeedbackSound.SetCaption("  Feedback Sound Option  ");

@@ -30,8 +30,6 @@ class frmFeedbackSound : public SettingsPage {
     forms::Label lblShort{frameDuration, "lblShort"};
     forms::Label lblLong{frameDuration, "lblLong"};
     forms::CommandButton cmdSoundTest{*this, "cmdSoundTest"};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     void LoadWorkingCopy() override;

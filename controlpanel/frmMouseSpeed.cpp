@@ -53,8 +53,7 @@ void DesignSpeed(forms::Frame& frame, const char* caption, int top, forms::HScro
 } // namespace
 
 frmMouseSpeed::frmMouseSpeed()
-    : SettingsPage("frmMouseSpeed", buttons, chrome,
-                   {BasGlobal::SetMouseSpeed, basMain::SummaryRow::MouseSpeed}) {
+    : SettingsPage("frmMouseSpeed", {BasGlobal::SetMouseSpeed, basMain::SummaryRow::MouseSpeed}) {
     SetCaption(" Mouse Speed");
     frameAdjust.SetCaption("  Adjust Mode");
     frameAdjust.Move(PageChrome::Margin, Top1, LeftWidth, CheckFrameHeight);

@@ -32,8 +32,6 @@ class frmMouseSpeed : public SettingsPage {
     forms::CheckBox chkBypass{frameBypass, "chkBypass"};
     forms::Frame frameAC{*this, "frameAC"};
     forms::ControlArray<forms::OptionButton> optAcceleration{frameAC, "optAcceleration", 1, 4};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     void LoadWorkingCopy() override;

@@ -36,7 +36,7 @@ int PositionOf(int sensitivity) {
 } // namespace
 
 frmSensitivity::frmSensitivity()
-    : SettingsPage("frmSensitivity", buttons, chrome,
+    : SettingsPage("frmSensitivity",
                    {BasGlobal::SetSensitivity, basMain::SummaryRow::Sensitivity}) {
     SetCaption(" Touch Sensitivity");
     frameSensitivity.SetCaption("  Touch Sensitivity Adjustment ");

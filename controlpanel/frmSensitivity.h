@@ -22,8 +22,6 @@ class frmSensitivity : public SettingsPage {
     forms::Label lblHeavy{frameSensitivity, "lblHeavy"};
     // Element 0 is the box, element 1 its caption.
     forms::ControlArray<forms::Label> lblTestBox{frameSensitivity, "lblTestBox", 0, 1};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     void LoadWorkingCopy() override;

@@ -28,8 +28,7 @@ constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
 } // namespace
 
 frmSleepTime::frmSleepTime()
-    : SettingsPage("frmSleepTime", buttons, chrome,
-                   {BasGlobal::SetPowerDownTime, basMain::SummaryRow::SleepTime}) {
+    : SettingsPage("frmSleepTime", {BasGlobal::SetPowerDownTime, basMain::SummaryRow::SleepTime}) {
     SetCaption(" Power Save");
     frameSleepTime.SetCaption("  Power Down Timer Adjustment ");
     frameSleepTime.Move(FrameLeft, FrameTop, PageChrome::ContentWidth, FrameHeight);

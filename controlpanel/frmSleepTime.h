@@ -19,8 +19,6 @@ class frmSleepTime : public SettingsPage {
     forms::Label lblScaleHigh{frameSleepTime, "lblScaleHigh"};
     forms::Label lblShort{frameSleepTime, "lblShort"};
     forms::Label lblLong{frameSleepTime, "lblLong"};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     void LoadWorkingCopy() override;
