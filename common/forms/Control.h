@@ -58,7 +58,8 @@ class Control {
     // The tab order, which is also the order in which the windows are made
     // and stacked: by ascending tab index, and among equal indices in the
     // order the controls got theirs (declaration order for the default 0).
-    // Design: set before the form loads, never below the container's.
+    // Design: set before the form loads, and keep each control behind its
+    // container in that order.
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int index);
     // Repaints the control now.
