@@ -11,21 +11,27 @@ namespace e2e {
 namespace {
 
 // Posted by the watch to itself: answered once what came before is handled.
-constexpr UINT FlushMessage = WM_APP + 2;
+constexpr UINT FlushMessage = WM_APP + 3;
 constexpr DWORD ThreadWaitMs = 5000;
 
 std::string HookPath() {
     return DeliverDir() + "\\..\\tools\\ShowHook.dll";
 }
 
-// The hook of this process, set once and kept: every watch is served by it.
+// Every program of the desktop calls the hook on each message sent there,
+// which costs: it is set while a watch stands, and serves all the watches of
+// this process.
+HHOOK hook = nullptr;
+int watches = 0;
+
 bool HookSet() {
-    static const bool set = [] {
-        HMODULE hook = LoadLibraryA(HookPath().c_str());
-        FARPROC start = hook ? GetProcAddress(hook, StartShowHookExport) : nullptr;
-        return start && reinterpret_cast<HHOOK (*)()>(reinterpret_cast<void (*)()>(start))();
+    static const FARPROC start = [] {
+        HMODULE module = LoadLibraryA(HookPath().c_str());
+        return module ? GetProcAddress(module, StartShowHookExport) : nullptr;
     }();
-    return set;
+    if (!hook && start)
+        hook = reinterpret_cast<HHOOK (*)()>(reinterpret_cast<void (*)()>(start))();
+    return hook != nullptr;
 }
 
 } // namespace
@@ -34,6 +40,7 @@ ShowWatch::ShowWatch(DWORD processId)
     : processId_(processId), ready_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
       flushed_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
     InitializeCriticalSection(&lock_);
+    ++watches;
     if (!HookSet()) {
         ADD_FAILURE() << "no show hook from " << HookPath() << " (error " << GetLastError() << ")";
         return;
@@ -52,9 +59,13 @@ ShowWatch::~ShowWatch() {
     CloseHandle(ready_);
     CloseHandle(flushed_);
     DeleteCriticalSection(&lock_);
+    if (--watches == 0 && hook) {
+        UnhookWindowsHookEx(hook);
+        hook = nullptr;
+    }
 }
 
-std::vector<ShownWindow> ShowWatch::Shown() {
+std::vector<ShownWindow> ShowWatch::AllShown() {
     // The hook posts each show before the program goes on, so whatever the
     // program has shown by now is queued ahead of this.
     if (!watching_ || !PostMessageA(window_, FlushMessage, 0, 0) ||
@@ -64,6 +75,21 @@ std::vector<ShownWindow> ShowWatch::Shown() {
     std::vector<ShownWindow> shown = shown_;
     LeaveCriticalSection(&lock_);
     return shown;
+}
+
+std::vector<ShownWindow> ShowWatch::Shown() {
+    std::vector<ShownWindow> topLevel;
+    for (const ShownWindow& shown : AllShown())
+        if (shown.topLevel)
+            topLevel.push_back(shown);
+    return topLevel;
+}
+
+bool ShowWatch::WasShown(HWND window) {
+    for (const ShownWindow& shown : AllShown())
+        if (shown.window == window)
+            return true;
+    return false;
 }
 
 DWORD WINAPI ShowWatch::Run(LPVOID self) {
@@ -86,8 +112,9 @@ DWORD WINAPI ShowWatch::Run(LPVOID self) {
 
 LRESULT CALLBACK ShowWatch::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* watch = reinterpret_cast<ShowWatch*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (watch && message == ShownMessage && static_cast<DWORD>(lParam) == watch->processId_) {
-        watch->Record(reinterpret_cast<HWND>(wParam));
+    if (watch && (message == ShownMessage || message == ShownControlMessage)) {
+        if (static_cast<DWORD>(lParam) == watch->processId_)
+            watch->Record(reinterpret_cast<HWND>(wParam), message == ShownMessage);
         return 0;
     }
     if (watch && message == FlushMessage) {
@@ -99,9 +126,10 @@ LRESULT CALLBACK ShowWatch::WindowProc(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void ShowWatch::Record(HWND window) {
+void ShowWatch::Record(HWND window, bool topLevel) {
     ShownWindow shown;
     shown.window = window;
+    shown.topLevel = topLevel;
     if (IsWindow(window)) {
         shown.className = ClassOf(window);
         shown.title = TextOf(window);

@@ -1,4 +1,4 @@
-// Every top-level window that another process shows, seen as it happens.
+// Every window that another process shows, seen as it happens.
 // Looking at a program's windows now and then misses one shown and hidden
 // again between two looks; this does not. A hook inside the programs
 // (ShowHook.dll beside the test tools) posts each show, before the program
@@ -18,13 +18,15 @@ struct ShownWindow {
     HWND window = nullptr;
     std::string className; // empty when the window was gone before it could be read
     std::string title;
+    bool topLevel = true; // a form or a box rather than a control
 };
 
 class ShowWatch {
   public:
     // Watches the process from now on: start it held (Program::StartHeld)
     // and resume it once the watch stands, to see its first window too.
-    // A test failure when the watch cannot be set up.
+    // A test failure when the watch cannot be set up. Watches are made and
+    // ended on one thread, which holds the hook while any stands.
     explicit ShowWatch(DWORD processId);
     ~ShowWatch();
     ShowWatch(const ShowWatch&) = delete;
@@ -33,11 +35,14 @@ class ShowWatch {
     // The top-level windows the process has shown so far, once every show
     // it has reported until now has been handled.
     std::vector<ShownWindow> Shown();
+    // Whether the process has shown this window (a control, say) so far.
+    bool WasShown(HWND window);
 
   private:
     static DWORD WINAPI Run(LPVOID self);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void Record(HWND window);
+    std::vector<ShownWindow> AllShown();
+    void Record(HWND window, bool topLevel);
 
     DWORD processId_;
     HANDLE thread_ = nullptr;
