@@ -4,6 +4,7 @@
 
 #include "Deliverables.h"
 #include "ShowHook.h"
+#include "Wait.h"
 #include "WindowQuery.h"
 
 namespace e2e {
@@ -92,6 +93,22 @@ bool ShowWatch::WasShown(HWND window) {
     return false;
 }
 
+DWORD ShowWatch::ShownAt(HWND window) {
+    DWORD tick = 0;
+    WaitUntil(
+        [&] {
+            for (const ShownWindow& shown : AllShown()) {
+                if (shown.window == window) {
+                    tick = shown.tick;
+                    return true;
+                }
+            }
+            return false;
+        },
+        "the show of \"" + TextOf(window) + "\" to be reported");
+    return tick;
+}
+
 DWORD WINAPI ShowWatch::Run(LPVOID self) {
     ShowWatch& watch = *static_cast<ShowWatch*>(self);
     WNDCLASSA windowClass = {};
@@ -114,7 +131,8 @@ LRESULT CALLBACK ShowWatch::WindowProc(HWND window, UINT message, WPARAM wParam,
     auto* watch = reinterpret_cast<ShowWatch*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (watch && (message == ShownMessage || message == ShownControlMessage)) {
         if (static_cast<DWORD>(lParam) == watch->processId_)
-            watch->Record(reinterpret_cast<HWND>(wParam), message == ShownMessage);
+            watch->Record(reinterpret_cast<HWND>(wParam), message == ShownMessage,
+                          static_cast<DWORD>(GetMessageTime())); // posted as it was shown
         return 0;
     }
     if (watch && message == FlushMessage) {
@@ -126,10 +144,11 @@ LRESULT CALLBACK ShowWatch::WindowProc(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void ShowWatch::Record(HWND window, bool topLevel) {
+void ShowWatch::Record(HWND window, bool topLevel, DWORD tick) {
     ShownWindow shown;
     shown.window = window;
     shown.topLevel = topLevel;
+    shown.tick = tick;
     if (IsWindow(window)) {
         shown.className = ClassOf(window);
         shown.title = TextOf(window);

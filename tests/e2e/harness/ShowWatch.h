@@ -19,6 +19,7 @@ struct ShownWindow {
     std::string className; // empty when the window was gone before it could be read
     std::string title;
     bool topLevel = true; // a form or a box rather than a control
+    DWORD tick = 0;       // GetTickCount when the program showed it
 };
 
 class ShowWatch {
@@ -37,12 +38,16 @@ class ShowWatch {
     std::vector<ShownWindow> Shown();
     // Whether the process has shown this window (a control, say) so far.
     bool WasShown(HWND window);
+    // When the process first showed this window, by its clock. Awaited: a
+    // window is seen visible a moment before its show is reported. 0, and a
+    // test failure, when no show of it comes.
+    DWORD ShownAt(HWND window);
 
   private:
     static DWORD WINAPI Run(LPVOID self);
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::vector<ShownWindow> AllShown();
-    void Record(HWND window, bool topLevel);
+    void Record(HWND window, bool topLevel, DWORD tick);
 
     DWORD processId_;
     HANDLE thread_ = nullptr;
