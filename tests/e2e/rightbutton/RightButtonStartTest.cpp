@@ -63,6 +63,7 @@ TEST_F(RightButtonStart, ASecondCopyShowsTheRegisteredWindowAndEndsWithoutOne) {
     ASSERT_FALSE(IsWindowVisible(first));
     const uint32_t journalBefore = Sim().JournalTotal();
 
+    e2e::ShowWatch firstShows(Tool().Id());
     e2e::Program second;
     ASSERT_TRUE(second.StartHeld(basVersion::RightButtonFile, SW_SHOWNORMAL));
     e2e::ShowWatch shows(second.Id());
@@ -70,6 +71,8 @@ TEST_F(RightButtonStart, ASecondCopyShowsTheRegisteredWindowAndEndsWithoutOne) {
     EXPECT_TRUE(second.WaitForExit()) << "the second copy ends";
     EXPECT_EQ("nothing", e2e::Describe(shows.Shown())) << "shown by the second copy";
     EXPECT_TRUE(e2e::WaitForVisible(first, true)) << "the first copy is shown again";
+    // The watch sees what another program shows, or the line above it proves nothing.
+    EXPECT_NE(0u, firstShows.ShownAt(first));
 
     EXPECT_EQ(AsHandle(first), Registration().Handle) << "the first copy stays registered";
     EXPECT_TRUE(SentBlocks(journalBefore).empty()) << "the second copy changed the registration";
