@@ -95,17 +95,26 @@ function(ts_wine_test_properties test)
     TIMEOUT ${limit})
 endfunction()
 
-# suite_win_test(<name> SOURCES ... [LIBS ...]) -> a GoogleTest program per build,
-# each run by CTest through Wine as <name>_C and <name>_P.
+# suite_win_test(<name> SOURCES ... [LIBS ...] [OWN_PREFIX <letters>]) -> a
+# GoogleTest program per build, each run by CTest through Wine as <name>_C and
+# <name>_P. OWN_PREFIX names the builds whose program restarts Windows: it
+# runs in a throwaway copy of the shared prefix.
 function(suite_win_test name)
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS;OWN_PREFIX" ${ARGN})
   foreach(letter ${TS_LETTERS})
     set(t ${name}_${letter})
     # The runtime pieces the deliverables ship with, so that a test runs what ships.
     add_executable(${t} ${A_SOURCES} $<TARGET_OBJECTS:lean_runtime> $<TARGET_OBJECTS:testmain>)
     ts_build_settings(${t} ${letter})
     ts_link(${t} ${letter} PRIVATE ${A_LIBS} testkit gtest)
-    add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
+    if(letter IN_LIST A_OWN_PREFIX)
+      add_test(NAME ${t}
+               COMMAND ${TS_SOURCE_DIR}/tests/e2e/own-prefix.sh ${CMAKE_BINARY_DIR}/prefix
+                       ${CMAKE_BINARY_DIR}/prefix-${t} ${CMAKE_BINARY_DIR} $<TARGET_FILE:${t}>
+                       --gtest_color=no)
+    else()
+      add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
+    endif()
     ts_wine_test_properties(${t})
   endforeach()
 endfunction()

@@ -3,7 +3,6 @@
 namespace {
 
 constexpr int SystemHeight = 195;
-constexpr int SystemTop = WindowHead::HeadHeight - SystemHeight;
 
 } // namespace
 

@@ -49,6 +49,10 @@ struct WindowHead {
     static constexpr int LogoWidth = 4740;
     static constexpr int IconLeft = 5280;
     static constexpr int TitleHeight = 480;
+    // The system line's top, its last row on the box's: at 96 DPI the line
+    // is 13 pixels (195 twips) and starts at pixel 39, at 120 DPI it is 17
+    // pixels (204 twips) and starts at pixel 48.
+    static constexpr int SystemTop = 580;
     static constexpr int TitleFontSize = 18;
     static constexpr forms::Color TitleBlue = forms::Rgb(0, 0, 128);
 };

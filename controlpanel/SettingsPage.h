@@ -1,29 +1,38 @@
-// The frame that every settings page shares: load from the device record,
+// The frame that every settings window shares: load from the device record,
 // Apply offered exactly while an edit differs from the record, Apply / OK /
 // Cancel with the hourglass, the common set-up at the end of the load and
-// the way back to the main window on unload. A page adds its controls, its
-// working copy, its Apply state and the fields it writes.
+// the way back on unload. The frame owns the row of buttons and the head; a
+// window adds its controls, its working copy, its Apply state and the
+// fields it writes.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "MainSummaries.h"
 #include "PageButtons.h"
 #include "PageChrome.h"
 #include "RecordWrite.h"
+#include "basMain.h"
 #include "forms/Form.h"
 
 class SettingsPage : public forms::Form {
+  public:
+    PageButtons buttons;
+    PageChrome chrome;
+
   protected:
-    // What a page writes: its request and the main window's summary of it.
+    // What a window writes: its request and, where the main window shows
+    // one, the main window's summary of it.
     struct Topic {
         basMain::RecordRequest request;
-        basMain::SummaryRow summary;
+        std::optional<basMain::SummaryRow> summary;
     };
+    // Shows the window that this one returns to when it unloads.
+    using ReturnTarget = void (*)();
 
-    // The page's own buttons and head, declared after its controls so that
-    // they come last in the tab order; used only once constructed.
-    SettingsPage(std::string name, PageButtons& buttons, PageChrome& chrome, Topic topic);
+    SettingsPage(std::string name, Topic topic, const PageButtons::Row& row = PageButtons::PageRow,
+                 ReturnTarget back = basMain::ReturnToMainWindow);
 
     // Design: the row of buttons at `top` (twips), the window's height below
     // it, and the buttons' handlers.
@@ -37,6 +46,8 @@ class SettingsPage : public forms::Form {
     virtual void StoreWorkingCopy() = 0;
     // After the driver took the record.
     virtual void AfterApply() {}
+    // Whether Apply is offered as soon as the window is loaded.
+    virtual bool OfferApplyOnLoad() const { return false; }
 
     // Offers Apply exactly when the working copy differs; every edit calls it.
     void ShowApplyState();
@@ -50,8 +61,7 @@ class SettingsPage : public forms::Form {
     // Apply; false when the driver refused the record.
     bool Apply();
 
-    PageButtons& buttons_;
-    PageChrome& chrome_;
     Topic topic_;
+    ReturnTarget back_;
     int innerHeight_ = 0;
 };

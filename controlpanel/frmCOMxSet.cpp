@@ -3,13 +3,9 @@
 #include <string>
 
 #include "BasGlobal.h"
-#include "Hourglass.h"
-#include "PageButtons.h"
 #include "PageTexts.h"
-#include "RecordWrite.h"
 #include "ScaleLabel.h"
 #include "Summaries.h"
-#include "basMain.h"
 #include "forms/Runtime.h"
 #include "frmSerialPort.h"
 
@@ -31,11 +27,19 @@ constexpr int PortLeft = NameLeft + NameWidth + 120;
 constexpr int ListWidth = 1335;
 constexpr int IrqLeft = PortLeft + ListWidth + 360;
 constexpr int ButtonsTop = RowTop + SetupPorts * RowStep + 120;
-constexpr int InnerHeight = ButtonsTop + PageButtons::Height + 360;
+
+// Back to the port lines, which show what was saved; not while the program
+// ends.
+void ReturnToSerialPort() {
+    if (!forms::EndRequested())
+        frmSerialPortForm().Show();
+}
 
 } // namespace
 
-frmCOMxSet::frmCOMxSet() : Form("frmCOMxSet") {
+frmCOMxSet::frmCOMxSet()
+    : SettingsPage("frmCOMxSet", {BasGlobal::SetSerialPort, std::nullopt}, PageButtons::SaveRow,
+                   ReturnToSerialPort) {
     SetCaption(" COM Port Setup");
     imgCaution.SetPicture(forms::Picture::FromIcon(CopyIcon(LoadIconA(nullptr, IDI_WARNING))));
     imgCaution.Move(PageChrome::Margin, PageChrome::ContentTop, IconSize, IconSize);
@@ -61,22 +65,14 @@ frmCOMxSet::frmCOMxSet() : Form("frmCOMxSet") {
         cboIRQ[i].Move(IrqLeft, top, ListWidth, ComboHeight);
     }
 
-    cmdSave.SetCaption("&Save");
-    cmdSave.SetEnabled(false);
-    cmdOK.SetCaption("&OK");
-    cmdCancel.SetCaption("&Cancel");
-    PlaceButtonRow(ButtonsTop, {&cmdSave, &cmdOK, &cmdCancel});
+    DesignButtons(ButtonsTop);
 
     cboIRQ.Bind(&forms::Control::OnClick, [this](int index) { cboIRQ_Click(index); });
-    cmdSave.OnClick = [this] { cmdSave_Click(); };
-    cmdOK.OnClick = [this] { cmdOK_Click(); };
-    cmdCancel.OnClick = [this] { cmdCancel_Click(); };
 }
 
 // An IRQ byte that is none of the choices (a status, or an IRQ such as 9)
 // leaves its list without a selection.
-void frmCOMxSet::Form_Load() {
-    PageChrome::FitWindow(*this, InnerHeight);
+void frmCOMxSet::LoadWorkingCopy() {
     const DeviceRecord& record = BasGlobal::Device;
     for (int i = 1; i <= SetupPorts; ++i) {
         for (int port = 1; port <= SetupPorts; ++port)
@@ -87,59 +83,37 @@ void frmCOMxSet::Form_Load() {
     }
     for (int i = 1; i <= SetupPorts; ++i)
         cboIRQ[i].SetListIndex(IrqChoiceIndex(record.PortTable[i - 1].IrqOrStatus));
-    basMain::PrepareSubWindow(*this, chrome);
-}
-
-void frmCOMxSet::Form_Unload(bool&) {
-    if (!forms::EndRequested())
-        frmSerialPortForm().Show();
 }
 
 // A list without a selection never equals the record.
-void frmCOMxSet::cboIRQ_Click(int) {
-    bool differs = false;
+bool frmCOMxSet::WorkingCopyDiffers() const {
     for (int i = 1; i <= SetupPorts; ++i) {
         const int chosen = cboIRQ[i].ListIndex();
-        differs = differs || chosen < 0 ||
-                  IrqChoices[chosen] != BasGlobal::Device.PortTable[i - 1].IrqOrStatus;
+        if (chosen < 0 || IrqChoices[chosen] != BasGlobal::Device.PortTable[i - 1].IrqOrStatus)
+            return true;
     }
-    cmdSave.SetEnabled(differs);
+    return false;
 }
 
 // Only the IRQ bytes change, never the base ports. A port whose list has no
 // selection keeps its byte: the user chose nothing for it.
-bool frmCOMxSet::Save() {
-    Hourglass pointer;
-    const bool written = basMain::WriteRecordGroup(
-        [this] {
-            for (int i = 1; i <= SetupPorts; ++i) {
-                const int chosen = cboIRQ[i].ListIndex();
-                if (chosen >= 0)
-                    BasGlobal::Device.PortTable[i - 1].IrqOrStatus =
-                        static_cast<uint8_t>(IrqChoices[chosen]);
-            }
-        },
-        BasGlobal::SetSerialPort);
-    if (written)
-        cmdSave.SetEnabled(false);
-    return written;
+void frmCOMxSet::StoreWorkingCopy() {
+    for (int i = 1; i <= SetupPorts; ++i) {
+        const int chosen = cboIRQ[i].ListIndex();
+        if (chosen >= 0)
+            BasGlobal::Device.PortTable[i - 1].IrqOrStatus =
+                static_cast<uint8_t>(IrqChoices[chosen]);
+    }
 }
 
-void frmCOMxSet::cmdSave_Click() {
-    Save();
+// Unlike the pages, Save is offered from the start where a list could not
+// show its port's IRQ, as the selections of the load raise the list event.
+bool frmCOMxSet::OfferApplyOnLoad() const {
+    return WorkingCopyDiffers();
 }
 
-// The dialog stays up when its change could not be saved.
-void frmCOMxSet::cmdOK_Click() {
-    if (cmdSave.Enabled() && !Save())
-        return;
-    Hourglass pointer;
-    Unload();
-}
-
-void frmCOMxSet::cmdCancel_Click() {
-    Hourglass pointer;
-    Unload();
+void frmCOMxSet::cboIRQ_Click(int) {
+    ShowApplyState();
 }
 
 frmCOMxSet& frmCOMxSetForm() {

@@ -5,7 +5,6 @@
 
 #include "BasGlobal.h"
 #include "OptionChoice.h"
-#include "ScaleLabel.h"
 #include "Summaries.h"
 
 namespace {
@@ -25,36 +24,26 @@ constexpr int OptionHeight = 255;
 constexpr int ScaleFrameTop = PageChrome::ContentTop + OptionFrameHeight + Gap;
 constexpr int ScaleFrameWidth = (PageChrome::ContentWidth - Gap) / 2;
 constexpr int ScaleFrameHeight = 1095;
-constexpr int BarLeft = 180;
-constexpr int BarWidth = ScaleFrameWidth - 2 * BarLeft;
-constexpr int WordWidth = 900;
-constexpr int NumberWidth = 600;
+constexpr int BarInset = 180;
+constexpr int BarTop = 510;
 constexpr int TestTop = ScaleFrameTop + ScaleFrameHeight + 240;
 constexpr int TestWidth = 2415;
 constexpr int ButtonsTop = TestTop + PageButtons::Height + 240;
 
 // A bar with its number above and the words of its ends below.
-void DesignScale(forms::Frame& frame, int left, const char* caption, forms::HScrollBar& bar,
-                 int min, int max, int largeChange, forms::Label& number, forms::Label& lowWord,
-                 const char* low, forms::Label& highWord, const char* high) {
+void DesignScale(forms::Frame& frame, int left, const char* caption, ScaleBar& scale, int min,
+                 int max, int largeChange, const ScaleBar::Words& words) {
     frame.SetCaption(caption);
     frame.Move(left, ScaleFrameTop, ScaleFrameWidth, ScaleFrameHeight);
-    DesignScaleLabel(number, "", (ScaleFrameWidth - NumberWidth) / 2, 270, NumberWidth,
-                     forms::Alignment::Center);
-    bar.SetMin(min);
-    bar.SetMax(max);
-    bar.SetSmallChange(1);
-    bar.SetLargeChange(largeChange);
-    bar.Move(BarLeft, 510, BarWidth, 255);
-    DesignScaleLabel(lowWord, low, BarLeft, 810, WordWidth, forms::Alignment::Left);
-    DesignScaleLabel(highWord, high, BarLeft + BarWidth - WordWidth, 810, WordWidth,
-                     forms::Alignment::Right);
+    scale.SetRange(min, max, largeChange);
+    scale.SetMarks({}, words);
+    scale.PlaceMarksUnder(ScaleFrameWidth, BarInset, BarTop, ScaleBar::ValuePlace::OverBar);
 }
 
 } // namespace
 
 frmFeedbackSound::frmFeedbackSound()
-    : SettingsPage("frmFeedbackSound", buttons, chrome,
+    : SettingsPage("frmFeedbackSound",
                    {BasGlobal::SetFeedbackSound, basMain::SummaryRow::FeedbackSound}) {
     SetCaption(" Feedback Sound");
     frameFeedbackSound.SetCaption("  Feedback Sound Option  ");
@@ -65,11 +54,10 @@ frmFeedbackSound::frmFeedbackSound()
                                  PageChrome::ContentWidth - 2 * OptionLeft, OptionHeight);
     DesignOptions(optFeedbackSound);
 
-    DesignScale(frameTone, PageChrome::Margin, "  Tone  ", hscTone, MinTone, MaxTone, 100, lblTone,
-                lblHigh, "High", lblLow, "Low");
+    DesignScale(frameTone, PageChrome::Margin, "  Tone  ", scaleTone, MinTone, MaxTone, 100,
+                {"High", "Low"});
     DesignScale(frameDuration, PageChrome::Margin + ScaleFrameWidth + Gap, "  Duration  ",
-                hscDuration, MinDuration, MaxDuration, 5, lblDuration, lblShort, "Short", lblLong,
-                "Long");
+                scaleDuration, MinDuration, MaxDuration, 5, {"Short", "Long"});
 
     cmdSoundTest.SetCaption("Touch Here to Test");
     cmdSoundTest.Move((PageChrome::InnerWidth - TestWidth) / 2, TestTop, TestWidth,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "ScaleBar.h"
 #include "SettingsPage.h"
 #include "forms/CommandButton.h"
 #include "forms/ControlArray.h"
@@ -20,18 +21,15 @@ class frmFeedbackSound : public SettingsPage {
     forms::ControlArray<forms::OptionButton> optFeedbackSound{frameFeedbackSound,
                                                               "optFeedbackSound", 1, 4};
     forms::Frame frameTone{*this, "frameTone"};
-    forms::HScrollBar hscTone{frameTone, "hscTone"};
-    forms::Label lblTone{frameTone, "lblTone"};
-    forms::Label lblHigh{frameTone, "lblHigh"};
-    forms::Label lblLow{frameTone, "lblLow"};
+    ScaleBar scaleTone{frameTone, "hscTone", "lblTone", {}, {"lblHigh", "lblLow"}};
+    forms::HScrollBar& hscTone = scaleTone.bar;
+    forms::Label& lblTone = scaleTone.value;
     forms::Frame frameDuration{*this, "frameDuration"};
-    forms::HScrollBar hscDuration{frameDuration, "hscDuration"};
-    forms::Label lblDuration{frameDuration, "lblDuration"};
-    forms::Label lblShort{frameDuration, "lblShort"};
-    forms::Label lblLong{frameDuration, "lblLong"};
+    ScaleBar scaleDuration{
+        frameDuration, "hscDuration", "lblDuration", {}, {"lblShort", "lblLong"}};
+    forms::HScrollBar& hscDuration = scaleDuration.bar;
+    forms::Label& lblDuration = scaleDuration.value;
     forms::CommandButton cmdSoundTest{*this, "cmdSoundTest"};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     void LoadWorkingCopy() override;

@@ -31,12 +31,16 @@
 
 namespace {
 
-// Twips. The window's inner area is 6615 x 5415 before the build's layout
+// Twips. The window's inner area is 6765 x 5415 before the build's layout
 // takes one row away; the outer size adds a fixed frame and a title bar.
-constexpr int DesignWidth = 6705;
+// The frames, and with them Exit, reach 150 twips further right than
+// designed: the longest summary, "Drag Drop Mode, RBF Enable ( Automatic
+// Mode )", then fits in the system's font at 96 and at 120 DPI, a pixel to
+// spare, instead of being shrunk.
+constexpr int Widening = 150;
+constexpr int DesignWidth = 6705 + Widening;
 constexpr int DesignHeight = 5805;
 
-constexpr int SystemTop = 600;
 constexpr int SystemWidth = 3105;
 constexpr int SystemHeight = 195;
 
@@ -45,20 +49,25 @@ constexpr int RowLeft = 480;
 constexpr int RowButtonWidth = 1695;
 constexpr int RowHeight = 435;
 constexpr int FrameLeft = 2280;
-constexpr int FrameWidth = 3855;
+constexpr int FrameWidth = 3855 + Widening;
 constexpr int SummaryLeft = 2400;
 constexpr int SummaryInset = 120;
 constexpr int SummaryWidth = 2910;
 constexpr int SummaryHeight = 195;
 
-constexpr int CalibrationFrameWidth = 1695;
+// The list is wide enough for " 4 points, mode 1" with a pixel to spare at
+// 96 and at 120 DPI; Support stands between its frame and Exit, the gaps as
+// designed.
 constexpr int ComboLeft = 2340;
 constexpr int ComboInset = 60;
-constexpr int ComboWidth = 1600;
+constexpr int ComboWidth = 1710;
 constexpr int ComboHeight = 315;
-constexpr int SupportLeft = 4080;
-constexpr int ExitLeft = 5160;
+constexpr int CalibrationFrameWidth = ComboWidth + 2 * (ComboLeft - FrameLeft);
+constexpr int ButtonGap = 105;
+constexpr int ExitLeft = 5160 + Widening;
 constexpr int SmallButtonWidth = 975;
+constexpr int SupportLeft = FrameLeft + CalibrationFrameWidth + ButtonGap;
+constexpr int SupportWidth = ExitLeft - ButtonGap - SupportLeft;
 
 constexpr int DetectionTop = 4980;
 // Like the summaries, the word has the whole inside of its frame, centred
@@ -134,7 +143,9 @@ void frmMain::LendHeadToAbout() {
 void frmMain::DesignHead() {
     chrome.lblOemTitle.SetCaption("Orvalith");
     chrome.lblSystem.SetAutoSize(true);
-    chrome.lblSystem.Move(0, SystemTop, SystemWidth, SystemHeight);
+    // As in every head, the line ends on the logo box's last row: lower, the
+    // box would hide its letters' tails.
+    chrome.lblSystem.Move(0, WindowHead::SystemTop, SystemWidth, SystemHeight);
     chrome.imgIcon.SetPicture(forms::Picture::FromIcon(PanelIcon::Create()));
 }
 
@@ -156,7 +167,7 @@ void frmMain::DesignRows() {
     shpCalibration.Move(FrameLeft, calibrationTop, CalibrationFrameWidth, RowHeight);
     cboCalibration.Move(ComboLeft, calibrationTop + ComboInset, ComboWidth, ComboHeight);
     cmdSupport.SetCaption("S&upport");
-    cmdSupport.Move(SupportLeft, calibrationTop, SmallButtonWidth, RowHeight);
+    cmdSupport.Move(SupportLeft, calibrationTop, SupportWidth, RowHeight);
     cmdExit.SetCaption("E&xit");
     cmdExit.Move(ExitLeft, calibrationTop, SmallButtonWidth, RowHeight);
 }
@@ -167,7 +178,7 @@ void frmMain::DesignHiddenControls() {
     cmdTest.SetCaption("&Test");
     cmdTest.Move(RowLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
     cmdSMIon.SetCaption("SMI on");
-    cmdSMIon.Move(SupportLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
+    cmdSMIon.Move(SupportLeft, HiddenRowTop + RowTops[1] - RowTops[0], SupportWidth, RowHeight);
     cmdSMIoff.SetCaption("SMI Off");
     cmdSMIoff.Move(ExitLeft, HiddenRowTop + RowTops[1] - RowTops[0], SmallButtonWidth, RowHeight);
 

@@ -6,7 +6,6 @@
 #include "BasGlobal.h"
 #include "OptionChoice.h"
 #include "PageTexts.h"
-#include "ScaleLabel.h"
 #include "Summaries.h"
 
 namespace {
@@ -27,41 +26,30 @@ constexpr int ColumnBottom = Top3 + SpeedFrameHeight;
 constexpr int InsideLeft = 180;
 constexpr int CheckTop = 270;
 constexpr int CheckHeight = 255;
-constexpr int BarWidth = LeftWidth - 2 * InsideLeft;
-constexpr int WordWidth = 900;
-constexpr int NumberWidth = 600;
+constexpr int BarTop = 510;
 constexpr int OptionTop = 330;
 constexpr int OptionStep = 420;
 constexpr int ButtonsTop = ColumnBottom + 240;
 
-void DesignSpeed(forms::Frame& frame, const char* caption, int top, forms::HScrollBar& bar,
-                 forms::Label& percent, forms::Label& slow, forms::Label& fast) {
+void DesignSpeed(forms::Frame& frame, const char* caption, int top, ScaleBar& scale) {
     frame.SetCaption(caption);
     frame.Move(PageChrome::Margin, top, LeftWidth, SpeedFrameHeight);
-    DesignScaleLabel(percent, "", (LeftWidth - NumberWidth) / 2, 270, NumberWidth,
-                     forms::Alignment::Center);
-    bar.SetMin(MinSpeed);
-    bar.SetMax(MaxSpeed);
-    bar.SetSmallChange(1);
-    bar.SetLargeChange(2);
-    bar.Move(InsideLeft, 510, BarWidth, 255);
-    DesignScaleLabel(slow, "Slow", InsideLeft, 810, WordWidth, forms::Alignment::Left);
-    DesignScaleLabel(fast, "Fast", InsideLeft + BarWidth - WordWidth, 810, WordWidth,
-                     forms::Alignment::Right);
+    scale.SetRange(MinSpeed, MaxSpeed, 2);
+    scale.SetMarks({}, {"Slow", "Fast"});
+    scale.PlaceMarksUnder(LeftWidth, InsideLeft, BarTop, ScaleBar::ValuePlace::OverBar);
 }
 
 } // namespace
 
 frmMouseSpeed::frmMouseSpeed()
-    : SettingsPage("frmMouseSpeed", buttons, chrome,
-                   {BasGlobal::SetMouseSpeed, basMain::SummaryRow::MouseSpeed}) {
+    : SettingsPage("frmMouseSpeed", {BasGlobal::SetMouseSpeed, basMain::SummaryRow::MouseSpeed}) {
     SetCaption(" Mouse Speed");
     frameAdjust.SetCaption("  Adjust Mode");
     frameAdjust.Move(PageChrome::Margin, Top1, LeftWidth, CheckFrameHeight);
     chkBoth.SetCaption("Set Both Horizontal && Vertical ");
     chkBoth.Move(InsideLeft, CheckTop, LeftWidth - 2 * InsideLeft, CheckHeight);
-    DesignSpeed(frameHS, "  Horizontal Speed  ", Top2, hscMouseHSpeed, lblHS, lblHSlow, lblHFast);
-    DesignSpeed(frameVS, "  Vertical Speed  ", Top3, hscMouseVSpeed, lblVS, lblVSlow, lblVFast);
+    DesignSpeed(frameHS, "  Horizontal Speed  ", Top2, scaleHS);
+    DesignSpeed(frameVS, "  Vertical Speed  ", Top3, scaleVS);
 
     frameBypass.SetCaption("  Bypass Mode");
     frameBypass.Move(RightLeft, Top1, RightWidth, CheckFrameHeight);

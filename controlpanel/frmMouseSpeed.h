@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "ScaleBar.h"
 #include "SettingsPage.h"
 #include "forms/CheckBox.h"
 #include "forms/ControlArray.h"
@@ -19,21 +20,17 @@ class frmMouseSpeed : public SettingsPage {
     forms::Frame frameAdjust{*this, "frameAdjust"};
     forms::CheckBox chkBoth{frameAdjust, "chkBoth"};
     forms::Frame frameHS{*this, "frameHS"};
-    forms::HScrollBar hscMouseHSpeed{frameHS, "hscMouseHSpeed"};
-    forms::Label lblHS{frameHS, "lblHS"};
-    forms::Label lblHSlow{frameHS, "lblHSlow"};
-    forms::Label lblHFast{frameHS, "lblHFast"};
+    ScaleBar scaleHS{frameHS, "hscMouseHSpeed", "lblHS", {}, {"lblHSlow", "lblHFast"}};
+    forms::HScrollBar& hscMouseHSpeed = scaleHS.bar;
+    forms::Label& lblHS = scaleHS.value;
     forms::Frame frameVS{*this, "frameVS"};
-    forms::HScrollBar hscMouseVSpeed{frameVS, "hscMouseVSpeed"};
-    forms::Label lblVS{frameVS, "lblVS"};
-    forms::Label lblVSlow{frameVS, "lblVSlow"};
-    forms::Label lblVFast{frameVS, "lblVFast"};
+    ScaleBar scaleVS{frameVS, "hscMouseVSpeed", "lblVS", {}, {"lblVSlow", "lblVFast"}};
+    forms::HScrollBar& hscMouseVSpeed = scaleVS.bar;
+    forms::Label& lblVS = scaleVS.value;
     forms::Frame frameBypass{*this, "frameBypass"};
     forms::CheckBox chkBypass{frameBypass, "chkBypass"};
     forms::Frame frameAC{*this, "frameAC"};
     forms::ControlArray<forms::OptionButton> optAcceleration{frameAC, "optAcceleration", 1, 4};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     void LoadWorkingCopy() override;

@@ -16,12 +16,8 @@ const forms::Color TestBoxYellow = forms::Rgb(255, 255, 0);
 constexpr int FrameLeft = PageChrome::Margin;
 constexpr int FrameTop = PageChrome::ContentTop;
 constexpr int FrameHeight = 2535;
-constexpr int BarLeft = 240;
-constexpr int BarWidth = PageChrome::ContentWidth - 2 * BarLeft;
-constexpr int NumberWidth = 600;
-constexpr int WordWidth = 900;
-constexpr int MiddleLeft = (PageChrome::ContentWidth - NumberWidth) / 2;
-constexpr int RightEnd = BarLeft + BarWidth;
+constexpr int BarInset = 240;
+constexpr int BarTop = 540;
 // About 333 by 61 pixels at 15 twips per pixel.
 constexpr int TestBoxWidth = 4995;
 constexpr int TestBoxHeight = 915;
@@ -36,25 +32,17 @@ int PositionOf(int sensitivity) {
 } // namespace
 
 frmSensitivity::frmSensitivity()
-    : SettingsPage("frmSensitivity", buttons, chrome,
+    : SettingsPage("frmSensitivity",
                    {BasGlobal::SetSensitivity, basMain::SummaryRow::Sensitivity}) {
     SetCaption(" Touch Sensitivity");
     frameSensitivity.SetCaption("  Touch Sensitivity Adjustment ");
     frameSensitivity.Move(FrameLeft, FrameTop, PageChrome::ContentWidth, FrameHeight);
 
-    DesignScaleLabel(lblSV, "0", MiddleLeft, 300, NumberWidth, forms::Alignment::Center);
-    hscSensitivity.SetMin(0);
-    hscSensitivity.SetMax(MaxPosition);
-    hscSensitivity.SetSmallChange(1);
-    hscSensitivity.SetLargeChange(10);
-    hscSensitivity.Move(BarLeft, 540, BarWidth, 255);
-    DesignScaleLabel(lblScaleLow, "0", BarLeft, 840, NumberWidth, forms::Alignment::Left);
-    DesignScaleLabel(lblScaleMiddle, "63", MiddleLeft, 840, NumberWidth, forms::Alignment::Center);
-    DesignScaleLabel(lblScaleHigh, "127", RightEnd - NumberWidth, 840, NumberWidth,
-                     forms::Alignment::Right);
-    DesignScaleLabel(lblLight, "Light", BarLeft, 1050, WordWidth, forms::Alignment::Left);
-    DesignScaleLabel(lblHeavy, "Heavy", RightEnd - WordWidth, 1050, WordWidth,
-                     forms::Alignment::Right);
+    scale.SetRange(0, MaxPosition, 10);
+    scale.SetMarks({"0", "63", "127"}, {"Light", "Heavy"});
+    scale.PlaceMarksUnder(PageChrome::ContentWidth, BarInset, BarTop,
+                          ScaleBar::ValuePlace::OverBar);
+    lblSV.SetCaption("0");
 
     forms::Label& box = lblTestBox[0];
     box.SetBackColor(TestBoxYellow);

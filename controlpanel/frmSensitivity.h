@@ -2,6 +2,7 @@
 // try a touch with the sensitivity the driver uses now.
 #pragma once
 
+#include "ScaleBar.h"
 #include "SettingsPage.h"
 #include "forms/ControlArray.h"
 #include "forms/Frame.h"
@@ -13,17 +14,15 @@ class frmSensitivity : public SettingsPage {
     frmSensitivity();
 
     forms::Frame frameSensitivity{*this, "frameSensitivity"};
-    forms::HScrollBar hscSensitivity{frameSensitivity, "hscSensitivity"};
-    forms::Label lblSV{frameSensitivity, "lblSV"};
-    forms::Label lblScaleLow{frameSensitivity, "lblScaleLow"};
-    forms::Label lblScaleMiddle{frameSensitivity, "lblScaleMiddle"};
-    forms::Label lblScaleHigh{frameSensitivity, "lblScaleHigh"};
-    forms::Label lblLight{frameSensitivity, "lblLight"};
-    forms::Label lblHeavy{frameSensitivity, "lblHeavy"};
+    ScaleBar scale{frameSensitivity,
+                   "hscSensitivity",
+                   "lblSV",
+                   {"lblScaleLow", "lblScaleMiddle", "lblScaleHigh"},
+                   {"lblLight", "lblHeavy"}};
+    forms::HScrollBar& hscSensitivity = scale.bar;
+    forms::Label& lblSV = scale.value;
     // Element 0 is the box, element 1 its caption.
     forms::ControlArray<forms::Label> lblTestBox{frameSensitivity, "lblTestBox", 0, 1};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     void LoadWorkingCopy() override;

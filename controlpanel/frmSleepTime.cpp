@@ -17,37 +17,26 @@ const forms::Color SentenceBlue = forms::Rgb(0, 0, 255);
 constexpr int FrameLeft = PageChrome::Margin;
 constexpr int FrameTop = PageChrome::ContentTop;
 constexpr int FrameHeight = 1545;
-constexpr int BarLeft = 240;
-constexpr int BarWidth = PageChrome::ContentWidth - 2 * BarLeft;
-constexpr int NumberWidth = 600;
-constexpr int WordWidth = 900;
-constexpr int MiddleLeft = (PageChrome::ContentWidth - NumberWidth) / 2;
-constexpr int RightEnd = BarLeft + BarWidth;
+constexpr int BarInset = 240;
+constexpr int BarTop = 600;
 constexpr int ButtonsTop = FrameTop + FrameHeight + 240;
 
 } // namespace
 
 frmSleepTime::frmSleepTime()
-    : SettingsPage("frmSleepTime", buttons, chrome,
-                   {BasGlobal::SetPowerDownTime, basMain::SummaryRow::SleepTime}) {
+    : SettingsPage("frmSleepTime", {BasGlobal::SetPowerDownTime, basMain::SummaryRow::SleepTime}) {
     SetCaption(" Power Save");
     frameSleepTime.SetCaption("  Power Down Timer Adjustment ");
     frameSleepTime.Move(FrameLeft, FrameTop, PageChrome::ContentWidth, FrameHeight);
 
-    DesignScaleLabel(lblSS, "", BarLeft, 300, BarWidth, forms::Alignment::Center);
+    DesignScaleLabel(lblSS, "", BarInset, 300, PageChrome::ContentWidth - 2 * BarInset,
+                     forms::Alignment::Center);
     lblSS.SetForeColor(SentenceBlue);
-    hscSleepTime.SetMin(0);
-    hscSleepTime.SetMax(MaxPosition);
-    hscSleepTime.SetSmallChange(1);
-    hscSleepTime.SetLargeChange(6);
-    hscSleepTime.Move(BarLeft, 600, BarWidth, 255);
-    DesignScaleLabel(lblScaleLow, "0", BarLeft, 900, NumberWidth, forms::Alignment::Left);
-    DesignScaleLabel(lblST, "0", MiddleLeft, 900, NumberWidth, forms::Alignment::Center);
-    DesignScaleLabel(lblScaleHigh, "300", RightEnd - NumberWidth, 900, NumberWidth,
-                     forms::Alignment::Right);
-    DesignScaleLabel(lblShort, "Short", BarLeft, 1110, WordWidth, forms::Alignment::Left);
-    DesignScaleLabel(lblLong, "Long", RightEnd - WordWidth, 1110, WordWidth,
-                     forms::Alignment::Right);
+    scale.SetRange(0, MaxPosition, 6);
+    scale.SetMarks({"0", nullptr, "300"}, {"Short", "Long"});
+    scale.PlaceMarksUnder(PageChrome::ContentWidth, BarInset, BarTop,
+                          ScaleBar::ValuePlace::BetweenNumbers);
+    lblST.SetCaption("0");
 
     DesignButtons(ButtonsTop);
 

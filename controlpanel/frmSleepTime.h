@@ -2,6 +2,7 @@
 // in steps of ten seconds, or no power-down at all.
 #pragma once
 
+#include "ScaleBar.h"
 #include "SettingsPage.h"
 #include "forms/Frame.h"
 #include "forms/HScrollBar.h"
@@ -13,14 +14,13 @@ class frmSleepTime : public SettingsPage {
 
     forms::Frame frameSleepTime{*this, "frameSleepTime"};
     forms::Label lblSS{frameSleepTime, "lblSS"};
-    forms::HScrollBar hscSleepTime{frameSleepTime, "hscSleepTime"};
-    forms::Label lblST{frameSleepTime, "lblST"};
-    forms::Label lblScaleLow{frameSleepTime, "lblScaleLow"};
-    forms::Label lblScaleHigh{frameSleepTime, "lblScaleHigh"};
-    forms::Label lblShort{frameSleepTime, "lblShort"};
-    forms::Label lblLong{frameSleepTime, "lblLong"};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
+    ScaleBar scale{frameSleepTime,
+                   "hscSleepTime",
+                   "lblST",
+                   {"lblScaleLow", nullptr, "lblScaleHigh"},
+                   {"lblShort", "lblLong"}};
+    forms::HScrollBar& hscSleepTime = scale.bar;
+    forms::Label& lblST = scale.value;
 
   private:
     void LoadWorkingCopy() override;

@@ -88,7 +88,7 @@ uint8_t Clamped(int value, int last) {
 } // namespace
 
 frmVirtualButton::frmVirtualButton()
-    : SettingsPage("frmVirtualButton", buttons, chrome,
+    : SettingsPage("frmVirtualButton",
                    {BasGlobal::SetVirtualButton, basMain::SummaryRow::VirtualButton}) {
     SetCaption(" Virtual Button");
     frameVirtualButton.SetCaption("  Virtual Button Option  ");

@@ -31,8 +31,6 @@ class frmVirtualButton : public SettingsPage {
     forms::Label lblRBAutoETimeSec{frameRBAuto, "lblRBAutoETimeSec"};
     forms::Label lblRBAutoBeep{frameRBAuto, "lblRBAutoBeep"};
     forms::ComboBox cboRBAutoBeep{frameRBAuto, "cboRBAutoBeep"};
-    PageButtons buttons{*this};
-    PageChrome chrome{*this};
 
   private:
     // The working copy: the mode and the five bytes of the right-button group.

@@ -19,7 +19,12 @@
 !include "${NAMES}"
 !include "${FILES}"
 
-Unicode false
+; The 64-bit check build (never shipped) runs under a 64-bit Wine only.
+!ifdef TARGET64
+  Target amd64-unicode
+!else
+  Unicode false
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ; A file that cannot be written stops setup; it is never skipped.

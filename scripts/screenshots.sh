@@ -25,6 +25,7 @@ if [ -z "${TS_SHOTS_ON_XVFB:-}" ]; then
 fi
 
 export WINEPREFIX=$build/shots-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=${TS_WINE:-wine} # the 64-bit check build's loader is wine64
 tools/setup-prefix.sh "$WINEPREFIX" "$build" --desktop >/dev/null
 
 raw=$(mktemp -d)
@@ -34,7 +35,7 @@ status=0
 for letter in C P; do
     log=$build/gallery-$letter.log
     if ! TS_DELIVER_DIR=$build/deliver TS_SHOTS_DIR=$raw \
-        wine "$build/tools/Gallery_$letter.exe" "${scenes[@]}" </dev/null >"$log" 2>&1; then
+        "$wine" "$build/tools/Gallery_$letter.exe" "${scenes[@]}" </dev/null >"$log" 2>&1; then
         echo "screenshots: the gallery of build $letter had failures (log: $log)" >&2
         grep -E 'WRONG|failure|failed' "$log" >&2 || true
         status=1

@@ -29,16 +29,9 @@ constexpr int LineHeight = 195;
 // range beside it.
 constexpr int Frame1Width = 3615;
 constexpr int Frame1Height = 2415;
-constexpr int RowTops[] = {300, 1020, 1740};
-constexpr int RowLabelLeft = 120;
-constexpr int RowLabelWidth = 1500;
+constexpr int BarTops[] = {540, 1260, 1980};
 constexpr int BarLeft = 480;
 constexpr int BarWidth = 2655;
-constexpr int BarHeight = 255;
-constexpr int BarOffset = 240;
-constexpr int RangeLabelWidth = 345;
-constexpr int RangeLabelOffset = 270;
-constexpr int MaxLabelLeft = BarLeft + BarWidth + 15;
 
 // Frame2 and Frame4 stand right of Frame1.
 constexpr int SideLeft = Margin + Frame1Width + 120;
@@ -70,20 +63,13 @@ constexpr BarDesign TimeBar = {100, 900, 50, 500, "Speed: 500"};
 constexpr BarDesign WidthBar = {0, 64, 5, 32, "Width: 32"};
 constexpr BarDesign HeightBar = {0, 64, 5, 32, "Height: 32"};
 
-void DesignBar(forms::HScrollBar& bar, forms::Label& label, forms::Label& min, forms::Label& max,
-               const BarDesign& design, int top) {
-    label.SetCaption(design.label);
-    label.Move(RowLabelLeft, top, RowLabelWidth, LineHeight);
-    bar.SetMin(design.min);
-    bar.SetMax(design.max);
-    bar.SetLargeChange(design.largeChange);
-    bar.SetSmallChange(1);
-    bar.SetValue(design.value);
-    bar.Move(BarLeft, top + BarOffset, BarWidth, BarHeight);
-    min.SetCaption(std::to_string(design.min));
-    min.Move(RowLabelLeft, top + RangeLabelOffset, RangeLabelWidth, LineHeight);
-    max.SetCaption(std::to_string(design.max));
-    max.Move(MaxLabelLeft, top + RangeLabelOffset, RangeLabelWidth, LineHeight);
+void DesignRow(ScaleBar& row, const BarDesign& design, int barTop) {
+    row.value.SetCaption(design.label);
+    row.SetRange(design.min, design.max, design.largeChange);
+    row.bar.SetValue(design.value);
+    row.SetMarks({std::to_string(design.min).c_str(), nullptr, std::to_string(design.max).c_str()},
+                 {});
+    row.PlaceNumbersBeside(BarLeft, barTop, BarWidth);
 }
 
 void Remove(forms::Control& control) {
@@ -121,9 +107,9 @@ frmMain::frmMain() : Form("frmMain") {
 void frmMain::DesignBars() {
     Frame1.SetCaption("  Double Click Configuration");
     Frame1.Move(Margin, ContentTop, Frame1Width, Frame1Height);
-    DesignBar(hscTT, lblTT, lblMin[0], lblMax[0], TimeBar, RowTops[0]);
-    DesignBar(hscWW, lblWW, lblMin[1], lblMax[1], WidthBar, RowTops[1]);
-    DesignBar(hscHH, lblHH, lblMin[2], lblMax[2], HeightBar, RowTops[2]);
+    DesignRow(rowTT, TimeBar, BarTops[0]);
+    DesignRow(rowWW, WidthBar, BarTops[1]);
+    DesignRow(rowHH, HeightBar, BarTops[2]);
 }
 
 void frmMain::DesignSystemInformation() {

@@ -4,6 +4,7 @@
 // that a recognised double-click switches, and Apply, OK and Cancel.
 #pragma once
 
+#include "ScaleBar.h"
 #include "StartupRules.h"
 #include "WindowHead.h"
 #include "forms/CommandButton.h"
@@ -22,15 +23,17 @@ class frmMain : public forms::Form {
 
     // Declared first, so that they come first in the tab order.
     forms::Frame Frame1{*this, "Frame1"};
-    forms::Label lblTT{Frame1, "lblTT"};
-    forms::HScrollBar hscTT{Frame1, "hscTT"};
-    forms::Label lblWW{Frame1, "lblWW"};
-    forms::HScrollBar hscWW{Frame1, "hscWW"};
-    forms::Label lblHH{Frame1, "lblHH"};
-    forms::HScrollBar hscHH{Frame1, "hscHH"};
-    // The ends of each bar's range, one pair per bar.
-    forms::ControlArray<forms::Label> lblMin{Frame1, "lblMin", 0, 2};
-    forms::ControlArray<forms::Label> lblMax{Frame1, "lblMax", 0, 2};
+    // One row per bar; the ends of their ranges are elements 0..2 of the
+    // arrays lblMin and lblMax.
+    ScaleBar rowTT{Frame1, "hscTT", "lblTT", {"lblMin", nullptr, "lblMax"}, {}, 0};
+    ScaleBar rowWW{Frame1, "hscWW", "lblWW", {"lblMin", nullptr, "lblMax"}, {}, 1};
+    ScaleBar rowHH{Frame1, "hscHH", "lblHH", {"lblMin", nullptr, "lblMax"}, {}, 2};
+    forms::HScrollBar& hscTT = rowTT.bar;
+    forms::Label& lblTT = rowTT.value;
+    forms::HScrollBar& hscWW = rowWW.bar;
+    forms::Label& lblWW = rowWW.value;
+    forms::HScrollBar& hscHH = rowHH.bar;
+    forms::Label& lblHH = rowHH.value;
 
     forms::CommandButton cmdApply{*this, "cmdApply"};
     forms::CommandButton cmdOK{*this, "cmdOK"};

@@ -35,6 +35,7 @@ for option in "$@"; do
     esac
 done
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=${TS_WINE:-wine} # the 64-bit check build's loader is wine64
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 log=$(mktemp)
@@ -42,7 +43,7 @@ trap 'rm -f "$log"' EXIT
 
 step() { # step <title> <step of Lifecycle_<letter>.exe>
     echo "== $1"
-    if TS_DELIVER_DIR=$build/deliver wine "$build/tools/Lifecycle_$letter.exe" "$2" \
+    if TS_DELIVER_DIR=$build/deliver "$wine" "$build/tools/Lifecycle_$letter.exe" "$2" \
         </dev/null >"$log" 2>&1; then
         grep -E '^  ' "$log" || true # the checks and notes
     else
@@ -59,7 +60,7 @@ new_session() {
 }
 
 logon() {
-    quiet wine wineboot
+    quiet "$wine" wineboot
 }
 
 quiet wineserver -k || true

@@ -45,6 +45,12 @@ Control::~Control() {
     form_.Unregister(this);
 }
 
+void Control::SetTabIndex(int index) {
+    form_.Unregister(this);
+    tabIndex_ = index;
+    form_.Register(this);
+}
+
 std::string Control::FullName() const {
     if (index_ < 0)
         return name_;

@@ -1,8 +1,7 @@
 // The base of every control: a child window of a form, a frame or a picture
 // box, with a name, a position in its container's unit, visibility, enabled
 // state, colours, font, and the mouse and key events. Controls are members of
-// their form class and are created, in declaration order (which is also the
-// tab order), when the form loads.
+// their form class and are created, in tab order, when the form loads.
 #pragma once
 
 #include <windows.h>
@@ -56,6 +55,13 @@ class Control {
     bool Enabled() const { return common_.enabled; }
     void SetEnabled(bool enabled);
     void SetFocus();
+    // The tab order, which is also the order in which the windows are made
+    // and stacked: by ascending tab index, and among equal indices in the
+    // order the controls got theirs (declaration order for the default 0).
+    // Design: set before the form loads, and keep each control behind its
+    // container in that order.
+    int TabIndex() const { return tabIndex_; }
+    void SetTabIndex(int index);
     // Repaints the control now.
     void Refresh();
 
@@ -180,6 +186,7 @@ class Control {
     Form& form_;
     std::string name_;
     int index_;
+    int tabIndex_ = 0;
     HWND hwnd_ = nullptr;
     WNDPROC systemProc_ = nullptr;
     CommonProps commonDesign_;

@@ -84,7 +84,10 @@ const std::vector<Form*>& Form::LoadedForms() {
 }
 
 void Form::Register(Control* control) {
-    controls_.push_back(control);
+    const auto after = std::upper_bound(
+        controls_.begin(), controls_.end(), control->tabIndex_,
+        [](int index, const Control* placed) { return index < placed->tabIndex_; });
+    controls_.insert(after, control);
 }
 
 void Form::Unregister(Control* control) {
@@ -266,9 +269,9 @@ void Form::FireActivate() {
 void Form::CreateControlWindows() {
     // A new child window goes below its siblings, so creating them in stacking
     // order stacks them without moving any: per container, windowed controls
-    // on top in declaration order (which makes it the tab order), then
-    // windowless ones, later ones above earlier. Containers are windowed, so
-    // each exists before what it holds.
+    // on top in tab order, then windowless ones, later ones above earlier.
+    // Containers are windowed and come first in the tab order, so each exists
+    // before what it holds.
     for (Control* control : controls_)
         if (!control->IsWindowless())
             control->CreateWindowNow();

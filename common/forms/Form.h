@@ -104,7 +104,7 @@ class Form : public DrawingSurface {
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
 
-    // The controls in creation order, and one by name ("optMode(2)" for an
+    // The controls in tab order, and one by name ("optMode(2)" for an
     // array element); null when there is none.
     const std::vector<Control*>& Controls() const { return controls_; }
     Control* FindControl(const std::string& fullName) const;
@@ -142,6 +142,8 @@ class Form : public DrawingSurface {
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Puts the control in its place in the tab order (after those of its
+    // tab index), or takes it out.
     void Register(Control* control);
     void Unregister(Control* control);
     bool CreateFormWindow();

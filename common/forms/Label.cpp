@@ -23,6 +23,15 @@ void DrawLabelText(HDC dc, const std::string& text, RECT area, UINT format, bool
     DrawTextA(dc, text.c_str(), -1, &area, format);
 }
 
+// A height in pixels for text whose lines need `needed` pixels: grown to
+// them where it is short by at most a pixel a line, as a height designed for
+// the lines at one resolution comes out at another, whose font's lines grow
+// faster than the twips. Any other height stays as designed.
+int HeightForLines(int height, int needed, int lineHeight) {
+    const int lines = lineHeight > 0 ? needed / lineHeight : 0;
+    return height < needed && needed - height <= lines ? needed : height;
+}
+
 } // namespace
 
 Label::Label(Container& parent, std::string name, int index)
@@ -72,6 +81,24 @@ void Label::FontChanged() {
     FitToText();
 }
 
+SIZE Label::WindowSizeFor(int widthPixels, int heightPixels) const {
+    // A label that sizes itself has its text's height already.
+    if (props_.autoSize)
+        return {widthPixels, heightPixels};
+    const int border = 2 * BorderPixels();
+    HDC dc = MeasuringDC();
+    HGDIOBJ old = SelectObject(dc, FontHandle(common_.font));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    RECT area{0, 0, widthPixels - border, 0};
+    const std::string text = props_.caption.empty() ? " " : props_.caption;
+    DrawTextA(dc, text.c_str(), -1, &area, TextFormat() | DT_CALCRECT);
+    SelectObject(dc, old);
+    return {widthPixels,
+            HeightForLines(heightPixels - border, area.bottom - area.top, metrics.tmHeight) +
+                border};
+}
+
 int Label::BorderPixels() const {
     return props_.border == BorderStyle::None ? 0 : 2;
 }
@@ -87,8 +114,12 @@ UINT Label::TextFormat() const {
 }
 
 void Label::FitToText() {
-    if (!props_.autoSize)
+    if (!props_.autoSize) {
+        // The same place and size, measured again for the text.
+        if (hWnd())
+            Move(common_.left, common_.top, common_.width, common_.height);
         return;
+    }
     const int border = BorderPixels();
     HDC dc = MeasuringDC();
     HGDIOBJ old = SelectObject(dc, FontHandle(common_.font));

@@ -36,6 +36,8 @@ class Label : public Control {
     bool IsWindowless() const override { return true; }
     void PaintContent(HDC dc) override;
     void FontChanged() override;
+    // The text's lines, where the twips came a pixel a line short of them.
+    SIZE WindowSizeFor(int widthPixels, int heightPixels) const override;
     std::string AccessCaption() const override { return props_.caption; }
     void SaveOwnDesign() override { design_ = props_; }
     void RestoreOwnDesign() override { props_ = design_; }

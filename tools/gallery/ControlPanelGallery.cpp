@@ -53,6 +53,69 @@ void MainWindowAndPages(Gallery& g) {
     }
 }
 
+// Large Fonts (120 DPI) for the programs started while it lives: each reads
+// the resolution as it starts. The prefix's own value comes back at the end.
+class LargeFonts {
+  public:
+    LargeFonts() {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS) {
+            key_ = nullptr;
+            KIT_FAILURE() << "the desktop settings cannot be written";
+            return;
+        }
+        DWORD type = REG_NONE, size = sizeof saved_;
+        hadValue_ = RegQueryValueExA(key_, Name, nullptr, &type, reinterpret_cast<BYTE*>(&saved_),
+                                     &size) == ERROR_SUCCESS &&
+                    type == REG_DWORD;
+        const DWORD dpi = 120;
+        e2e::Check("Large Fonts set",
+                   RegSetValueExA(key_, Name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                                  sizeof dpi) == ERROR_SUCCESS);
+    }
+    ~LargeFonts() {
+        if (!key_)
+            return;
+        if (hadValue_)
+            RegSetValueExA(key_, Name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved_),
+                           sizeof saved_);
+        else
+            RegDeleteValueA(key_, Name);
+        RegCloseKey(key_);
+    }
+    LargeFonts(const LargeFonts&) = delete;
+    LargeFonts& operator=(const LargeFonts&) = delete;
+
+  private:
+    static constexpr const char* Name = "LogPixels";
+    HKEY key_ = nullptr;
+    DWORD saved_ = 0;
+    bool hadValue_ = false;
+};
+
+void MainWindowAndTwoPagesInLargeFonts(Gallery& g) {
+    LargeFonts large;
+    HWND main = StartPanel(g);
+    if (!Shoot(main, "controlpanel-120dpi"))
+        return;
+    // The page with the most labels, and the tallest one.
+    const struct {
+        const char* button;
+        const char* form;
+        const char* name;
+    } pages[] = {{"cmdVirtualButton", "frmVirtualButton", "page-virtualbutton-120dpi"},
+                 {"cmdFeedbackSound", "frmFeedbackSound", "page-feedbacksound-120dpi"}};
+    for (const auto& page : pages) {
+        HWND window = g.Open(main, page.button, page.form);
+        Shoot(window, page.name);
+        if (window) {
+            e2e::ClickButton(e2e::WaitForControl(window, "cmdCandel"));
+            e2e::Check(std::string("back from ") + page.form, e2e::WaitForVisible(main, true));
+        }
+    }
+}
+
 void SerialBuildsMouseSpeedAndPortWindows(Gallery& g) {
     if (basVersion::IsPs2Build) {
         printf("  (the serial build's windows)\n");
@@ -195,6 +258,8 @@ void NoInstallation(Gallery& g) {
 std::vector<e2e::Step> ControlPanelScenes() {
     return {
         OnStage("ControlPanel.MainWindowAndPages", MainWindowAndPages),
+        OnStage("ControlPanel.MainWindowAndTwoPagesInLargeFonts",
+                MainWindowAndTwoPagesInLargeFonts),
         OnStage("ControlPanel.SerialBuildsMouseSpeedAndPortWindows",
                 SerialBuildsMouseSpeedAndPortWindows),
         OnStage("ControlPanel.HiddenWindows", HiddenWindows),

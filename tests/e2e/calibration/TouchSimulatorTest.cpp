@@ -8,6 +8,9 @@
 namespace calibscenario {
 namespace {
 
+// The simulator samples the button once a period.
+constexpr int PeriodMs = 15;
+
 void SendButton(DWORD flag) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -31,6 +34,14 @@ class TouchSimulatorRun : public CalibrationScenario {
         SendButton(MOUSEEVENTF_LEFTUP);
         return taken;
     }
+    // One touch-status read, as a polling program makes it; the sample it took.
+    TouchStatus Poll() {
+        TouchStatus status{};
+        EXPECT_TRUE(Sim().Raw(IOCTL_GetTouchStatus, &status, sizeof status, &status, sizeof status,
+                              nullptr));
+        return status;
+    }
+    uint32_t Queued() { return e2e::ReadState(Sim()).QueuedSamples; }
     size_t PointsAccepted() {
         const std::vector<int32_t> modes = ModesSent();
         return static_cast<size_t>(std::count(modes.begin(), modes.end(), 5));
@@ -49,17 +60,40 @@ TEST_F(TouchSimulatorRun, MouseCalibratesAnInvertedPanel) {
     Preset([](DeviceRecord& record) { record.RightButtonFunction = 0; });
     // The simulator gives the driver its rotation code once it runs.
     ASSERT_TRUE(Sim().SetSmiWindow(-1, 2));
-    ASSERT_TRUE(StartSimulator("--mounting 1 --rotation 0 --offset 40,40 --span 944,944"));
+    ASSERT_TRUE(StartSimulator("--mounting 1 --rotation 0 --offset 40,40 --span 944,944 --period " +
+                               std::to_string(PeriodMs)));
     ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::ReadState(Sim()).Smi.Value == 0; },
                                "the simulator to start"));
 
-    // Nobody polls the touch status yet: a click leaves nothing behind.
+    // Nobody polls the touch status yet: a press held for some periods
+    // leaves nothing behind. Other programs read the button as down only once
+    // the press has been delivered, here to a window of this test's own.
+    HWND pad = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 450, 350, 100, 100,
+                             nullptr, nullptr, nullptr, nullptr);
     SetCursorPos(500, 400);
     SendButton(MOUSEEVENTF_LEFTDOWN);
-    Sleep(150);
+    EXPECT_TRUE(e2e::WaitUntil(
+        [] {
+            MSG message;
+            bool delivered = false;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                delivered = delivered || message.message == WM_LBUTTONDOWN;
+                DispatchMessageA(&message);
+            }
+            return delivered;
+        },
+        "the press delivered"));
+    Sleep(10 * PeriodMs);
+    EXPECT_EQ(0u, Queued()) << "no touch fed without a calibration";
+    // The marker that the simulator was reading the held button all along:
+    // one poll, and it feeds the press; then it lifts it once released.
+    Poll();
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Queued() > 0; }, "the polled press fed"));
     SendButton(MOUSEEVENTF_LEFTUP);
-    Sleep(150);
-    EXPECT_EQ(0u, e2e::ReadState(Sim()).QueuedSamples) << "no touch fed without a calibration";
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !(Poll().Flags & TouchedFlag); }, "the lift fed"));
+    DestroyWindow(pad);
+    ASSERT_EQ(0u, Queued()) << "nothing left for the calibration";
+    const uint32_t journalStart = Sim().JournalTotal();
 
     ASSERT_TRUE(StartPanel(0));
     HWND calibration = OpenCalibration();
@@ -67,7 +101,7 @@ TEST_F(TouchSimulatorRun, MouseCalibratesAnInvertedPanel) {
     HWND surface = e2e::WaitForControl(calibration, "picCalibration");
     ASSERT_TRUE(surface);
     // Laid out once the run polls the panel.
-    ASSERT_TRUE(e2e::WaitForRequests(Sim(), IOCTL_GetTouchStatus, 0, 2));
+    ASSERT_TRUE(e2e::WaitForRequests(Sim(), IOCTL_GetTouchStatus, journalStart, 2));
     const RECT screen = e2e::ClientRectOnScreen(surface);
     const auto geometry =
         Calibration::GeometryForSize(screen.right - screen.left, screen.bottom - screen.top);

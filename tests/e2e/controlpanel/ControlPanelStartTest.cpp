@@ -1,10 +1,12 @@
 // Start of the control panel: one copy at a time, and the failures that end
 // it before its main window shows.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ControlPanelScenario.h"
+#include "ShowWatch.h"
 #include "basVersion.h"
 
 namespace cptest {
@@ -25,19 +27,28 @@ bool PumpUntil(const std::function<bool()>& condition, const std::string& what) 
         what);
 }
 
-// Starts a second copy and waits for it to end; true when it never showed a
-// window or a message box.
-bool SecondCopyEndsQuietly(e2e::Program& second) {
-    bool shown = false;
-    PumpUntil(
-        [&] {
-            for (HWND window : e2e::TopLevelWindowsOf(second.Id()))
-                shown = shown || IsWindowVisible(window);
-            return !second.IsRunning();
-        },
-        "the second copy to end");
-    return !shown && !second.IsRunning();
-}
+// A further copy of the panel, started as the suite starts it, with every
+// window it shows watched from its first instruction on.
+class Copy {
+  public:
+    Copy() {
+        EXPECT_TRUE(program_.StartHeld(basVersion::ControlPanelFile));
+        shows_ = std::make_unique<e2e::ShowWatch>(program_.Id());
+        program_.Resume();
+    }
+    // Waits for the copy to end; true when it never showed a window or a
+    // message box.
+    bool EndsQuietly() {
+        PumpUntil([&] { return !program_.IsRunning(); }, "the second copy to end");
+        const std::string shown = e2e::Describe(shows_->Shown());
+        EXPECT_EQ("nothing", shown) << "shown by another copy";
+        return shown == "nothing" && !program_.IsRunning();
+    }
+
+  private:
+    e2e::Program program_;
+    std::unique_ptr<e2e::ShowWatch> shows_;
+};
 
 // The panel may still be activating itself when the test asks: asked again
 // until the window is in front.
@@ -69,8 +80,8 @@ TEST_F(ControlPanelStart, ASecondCopyBringsTheFirstToTheFrontAndEndsWithoutMessa
     OwnWindow other("another program");
     PutInFront(other.get());
 
-    e2e::Program& second = Start(basVersion::ControlPanelFile);
-    EXPECT_TRUE(SecondCopyEndsQuietly(second));
+    Copy second;
+    EXPECT_TRUE(second.EndsQuietly());
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; },
                           "the first copy's window in front"));
     EXPECT_TRUE(Panel().IsRunning()) << "the first copy goes on";
@@ -85,11 +96,11 @@ TEST_F(ControlPanelStart, CopiesStartedTogetherBringTheFirstToTheFront) {
     OwnWindow other("another program");
     for (int trial = 1; trial <= 3; ++trial) {
         PutInFront(other.get());
-        std::vector<e2e::Program*> copies;
+        std::vector<std::unique_ptr<Copy>> copies;
         for (int i = 0; i < 4; ++i)
-            copies.push_back(&Start(basVersion::ControlPanelFile));
-        for (e2e::Program* copy : copies)
-            EXPECT_TRUE(SecondCopyEndsQuietly(*copy)) << "trial " << trial;
+            copies.push_back(std::make_unique<Copy>());
+        for (auto& copy : copies)
+            EXPECT_TRUE(copy->EndsQuietly()) << "trial " << trial;
         EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; },
                               "the first copy's window in front"))
             << "trial " << trial;
@@ -105,8 +116,8 @@ TEST_F(ControlPanelStart, AForeignWindowWithTheSameTitleIsTakenForTheRunningCopy
     PumpUntil([&] { return GetForegroundWindow() == first; }, "the panel in front");
     SetWindowPos(foreign.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    e2e::Program& second = Start(basVersion::ControlPanelFile);
-    EXPECT_TRUE(SecondCopyEndsQuietly(second));
+    Copy second;
+    EXPECT_TRUE(second.EndsQuietly());
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == foreign.get(); },
                           "the foreign window in front"));
     EXPECT_TRUE(Panel().IsRunning());

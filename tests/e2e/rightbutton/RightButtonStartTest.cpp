@@ -6,6 +6,7 @@
 
 #include "BasGlobal.h"
 #include "RightButtonScenario.h"
+#include "ShowWatch.h"
 #include "basVersion.h"
 
 namespace rbtest {
@@ -62,17 +63,16 @@ TEST_F(RightButtonStart, ASecondCopyShowsTheRegisteredWindowAndEndsWithoutOne) {
     ASSERT_FALSE(IsWindowVisible(first));
     const uint32_t journalBefore = Sim().JournalTotal();
 
-    e2e::Program& second = Start(basVersion::RightButtonFile, SW_SHOWNORMAL);
-    bool secondShowedAWindow = false;
-    e2e::WaitUntil(
-        [&] {
-            for (HWND window : e2e::TopLevelWindowsOf(second.Id()))
-                secondShowedAWindow = secondShowedAWindow || IsWindowVisible(window);
-            return !second.IsRunning();
-        },
-        "the second copy to end");
-    EXPECT_FALSE(secondShowedAWindow);
+    e2e::ShowWatch firstShows(Tool().Id());
+    e2e::Program second;
+    ASSERT_TRUE(second.StartHeld(basVersion::RightButtonFile, SW_SHOWNORMAL));
+    e2e::ShowWatch shows(second.Id());
+    second.Resume();
+    EXPECT_TRUE(second.WaitForExit()) << "the second copy ends";
+    EXPECT_EQ("nothing", e2e::Describe(shows.Shown())) << "shown by the second copy";
     EXPECT_TRUE(e2e::WaitForVisible(first, true)) << "the first copy is shown again";
+    // The watch sees what another program shows, or the line above it proves nothing.
+    EXPECT_NE(0u, firstShows.ShownAt(first));
 
     EXPECT_EQ(AsHandle(first), Registration().Handle) << "the first copy stays registered";
     EXPECT_TRUE(SentBlocks(journalBefore).empty()) << "the second copy changed the registration";

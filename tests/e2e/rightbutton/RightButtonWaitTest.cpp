@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "RightButtonScenario.h"
+#include "ShowWatch.h"
 
 namespace rbtest {
 namespace {
@@ -104,17 +105,12 @@ TEST_F(RightButtonWait, QuitDuringTheWaitEndsWithoutShowingTheButton) {
     ASSERT_TRUE(StartTool());
     const uint32_t before = PressAndAwaitArming();
     HWND button = ActionButton();
-    bool shownAgain = false;
+    e2e::ShowWatch shows(Tool().Id());
     {
         e2e::PendingSend quit(ToolWindow(), WM_USER, QuitCommand, 0);
-        e2e::WaitUntil(
-            [&] {
-                shownAgain = shownAgain || (IsWindow(button) && IsWindowVisible(button));
-                return !Tool().IsRunning();
-            },
-            "the tool to end");
+        EXPECT_TRUE(Tool().WaitForExit());
     }
-    EXPECT_FALSE(shownAgain);
+    EXPECT_FALSE(shows.WasShown(button));
     WindowBlock block = Registration();
     EXPECT_EQ(-1, block.Handle);
     EXPECT_EQ(0, block.Value);

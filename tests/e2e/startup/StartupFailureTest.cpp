@@ -1,5 +1,6 @@
 // The failures that end the agent, each with its box titled with the
 // program title, and the second copy that ends at once.
+#include "ShowWatch.h"
 #include "StartupScenario.h"
 #include "basVersion.h"
 
@@ -51,9 +52,12 @@ TEST_F(StartupFailure, ASecondCopyLeavesTheSettingsWindowAndEndsWithoutApplying)
     e2e::Program* first = nullptr;
     ASSERT_TRUE(StartAgentWindow("/SDC", first));
 
-    e2e::Program& second = StartAgent();
+    e2e::Program second;
+    ASSERT_TRUE(second.StartHeld(basVersion::StartupAgentFile));
+    e2e::ShowWatch shows(second.Id());
+    second.Resume();
     ASSERT_TRUE(second.WaitForExit());
-    EXPECT_TRUE(e2e::MessageBoxesOf(second.Id()).empty());
+    EXPECT_EQ("nothing", e2e::Describe(shows.Shown())) << "shown by the second copy";
     EXPECT_EQ("1", MouseValue("DoubleClickSpeed")) << "the second copy applied nothing";
     EXPECT_TRUE(first->IsRunning());
 }

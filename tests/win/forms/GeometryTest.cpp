@@ -168,6 +168,42 @@ TEST(Stacking, WindowedInDeclarationOrderThenWindowlessLaterAbove) {
     form.Unload();
 }
 
+// Declared first, the frame and its button are given a later tab index.
+class TabIndexForm : public forms::Form {
+  public:
+    TabIndexForm() : Form("frmTabIndex") {
+        frameLater.SetTabIndex(1);
+        cmdInFrame.SetTabIndex(1);
+        cmdFirst.Move(0, 0, 600, 375);
+        cmdSecond.Move(600, 0, 600, 375);
+        frameLater.Move(0, 600, 1500, 900);
+        cmdInFrame.Move(120, 300, 600, 375);
+    }
+    forms::Frame frameLater{*this, "frameLater"};
+    forms::CommandButton cmdInFrame{frameLater, "cmdInFrame"};
+    forms::CommandButton cmdFirst{*this, "cmdFirst"};
+    forms::CommandButton cmdSecond{*this, "cmdSecond"};
+};
+
+TEST(Stacking, TabIndexOrdersTabAndStackingWhateverTheDeclarationOrder) {
+    TabIndexForm form;
+    form.Show();
+    std::string order;
+    for (HWND child = GetWindow(form.hWnd(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT))
+        order += formstest::NameProperty(child) + " ";
+    EXPECT_EQ("cmdFirst cmdSecond frameLater ", order);
+    EXPECT_EQ(form.frameLater.hWnd(), GetParent(form.cmdInFrame.hWnd()));
+
+    EXPECT_EQ(form.cmdFirst.hWnd(), GetFocus()) << "the first in tab order takes the focus";
+    for (forms::CommandButton* next : {&form.cmdSecond, &form.cmdInFrame, &form.cmdFirst}) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        forms::DoEvents();
+        EXPECT_EQ(next->hWnd(), GetFocus()) << "Tab to " << next->Name();
+    }
+    form.Unload();
+}
+
 class DockForm : public forms::Form {
   public:
     DockForm() : Form("frmDock") {

@@ -1,9 +1,12 @@
 // The removal program's wait on the uninstaller: the results of the wait call
-// through its seam (ten timeouts: the removal scenario), and the real wait's
-// handling of window events.
+// through its seam (ten timeouts: the removal scenario), an uninstaller that
+// does not start or ends with a failure, and the real wait's handling of
+// window events.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -59,10 +62,27 @@ class UninstallerWait : public ::testing::Test {
         ASSERT_TRUE(CopyFileA((deliver + "\\..\\tools\\UninstallerProbe.exe").c_str(),
                               (basOEM::InstallPath + "\\unins000.exe").c_str(), FALSE));
         SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", "2");
+        SetEnvironmentVariableA("TS_UNINSTALL_RECORD", RecordPath().c_str());
+        DeleteFileA(RecordPath().c_str());
     }
     void TearDown() override {
         basMain::ReplaceCalls(nullptr);
-        SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", nullptr);
+        for (const char* name :
+             {"TS_UNINSTALL_SECONDS", "TS_UNINSTALL_EXIT_CODE", "TS_UNINSTALL_RECORD"})
+            SetEnvironmentVariableA(name, nullptr);
+    }
+    static std::string RecordPath() { return basOEM::InstallPath + "\\record.txt"; }
+    // The tick counts the uninstaller recorded: "started" (its process's
+    // creation) and "ended".
+    static std::map<std::string, DWORD> Recorded() {
+        std::map<std::string, DWORD> ticks;
+        std::ifstream in(RecordPath());
+        for (std::string line; std::getline(in, line);) {
+            const size_t equals = line.find('=');
+            if (equals != std::string::npos && line.compare(0, equals, "command") != 0)
+                ticks[line.substr(0, equals)] = std::stoul(line.substr(equals + 1));
+        }
+        return ticks;
     }
 };
 
@@ -95,6 +115,34 @@ TEST_F(UninstallerWait, TheResultsOfTheWaitCall) {
     }
 }
 
+TEST_F(UninstallerWait, AnUninstallerThatDoesNotStartOrFailsIsReported) {
+    const struct {
+        bool there;           // unins000.exe in the install folder
+        const char* exitCode; // the one it ends with
+        const char* box;
+    } cases[] = {
+        {false, "0", "Fail to remove files! (Startup)"},
+        {true, "5", "Fail to remove files! (Exit code 5)"},
+    };
+    SetEnvironmentVariableA("TS_UNINSTALL_SECONDS", "0");
+    const std::string uninstaller = basOEM::InstallPath + "\\unins000.exe";
+    for (const auto& c : cases) {
+        const std::string stored = uninstaller + ".away";
+        if (!c.there) {
+            ASSERT_TRUE(MoveFileA(uninstaller.c_str(), stored.c_str()));
+        }
+        SetEnvironmentVariableA("TS_UNINSTALL_EXIT_CODE", c.exitCode);
+        wintest::BoxRecorder boxes;
+        EXPECT_FALSE(basMain::RunUninstaller()) << c.box;
+        ASSERT_EQ(1u, boxes.Boxes().size()) << c.box;
+        EXPECT_EQ(c.box, boxes.Boxes()[0].text);
+        EXPECT_EQ(basVersion::RemovalTitle, boxes.Boxes()[0].title);
+        if (!c.there) {
+            ASSERT_TRUE(MoveFileA(stored.c_str(), uninstaller.c_str()));
+        }
+    }
+}
+
 ULONGLONG CpuMilliseconds() {
     FILETIME created, ended, kernel, user;
     GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
@@ -108,13 +156,17 @@ TEST_F(UninstallerWait, TheRealWaitSleepsAndHandlesEvents) {
     handled = 0;
     basMain::ReplaceCalls(&Counting);
     const ULONGLONG cpuBefore = CpuMilliseconds();
-    const DWORD start = GetTickCount();
     EXPECT_TRUE(basMain::RunUninstaller());
-    const DWORD waited = GetTickCount() - start;
-    EXPECT_GE(waited, 1500u);
-    EXPECT_LT(waited, 5000u) << "the uninstaller's end ends the wait";
+    const DWORD returned = GetTickCount();
+    const ULONGLONG cpu = CpuMilliseconds() - cpuBefore;
+    // Against the uninstaller's own record, not against when this test looked.
+    std::map<std::string, DWORD> ticks = Recorded();
+    ASSERT_EQ(1u, ticks.count("ended")) << "the uninstaller ran to its end";
+    const auto since = static_cast<int32_t>(returned - ticks["ended"]);
+    EXPECT_GE(since, 0) << "the wait lasts until the uninstaller has ended";
+    EXPECT_LT(since, 1000) << "its end ends the wait, within the attempt";
     EXPECT_GE(handled, 2) << "events are handled during each attempt";
-    EXPECT_LT(CpuMilliseconds() - cpuBefore, 500u) << "the wait sleeps, it does not spin";
+    EXPECT_LT(cpu, (returned - ticks["started"]) / 4) << "the wait sleeps, it does not spin";
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 // The settings window's states: when Apply lights up, what Apply hands over,
-// the lamp of the test area, the about window and the logon run's window.
+// the lamp of the test area, the about window and the logon run's window,
+// and the layout of all three.
+#include <string>
+
 #include "BasMain.h"
-#include "basVersion.h"
+#include "LayoutCheck.h"
 #include "Settings.h"
+#include "basVersion.h"
 #include "StartupTestSupport.h"
 #include "forms/Runtime.h"
 #include "frmAbout.h"
@@ -125,6 +129,34 @@ TEST_F(SettingsWindow, TheLogonRunShowsOnlyTheHead) {
     EXPECT_TRUE(window.chrome.lblSystem.Visible());
     EXPECT_EQ(std::string("TouchScreen System Startup Version ") + basVersion::VersionText,
               window.chrome.lblSystem.Caption());
+}
+
+// The agent's windows, each with its longest texts, in a prefix at 96 DPI and
+// in one at 120 DPI: every text shows whole and the window fits a small
+// screen.
+TEST_F(SettingsWindow, EveryTextShowsWholeAndEveryWindowFitsASmallScreen) {
+    const struct {
+        const char* name;
+        bool settingsSwitch;
+        bool about;
+    } windows[] = {
+        {"double-click settings", true, false}, {"logon run", false, false}, {"about", true, true}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.name);
+        frmMain& window = Open(StartupRules::Defaults, w.settingsSwitch);
+        for (forms::HScrollBar* bar : {&window.hscTT, &window.hscWW, &window.hscHH})
+            bar->SetValue(bar->Max());
+        forms::Form* shown = &window;
+        if (w.about) {
+            DoubleClick(window.chrome.imgIcon);
+            shown = &frmAboutForm();
+        }
+        for (const std::string& fault : wintest::LayoutFaults(*shown))
+            ADD_FAILURE() << fault;
+        if (shown != &window)
+            shown->Unload();
+        window.Unload();
+    }
 }
 
 } // namespace

@@ -1,9 +1,0 @@
-#include "ScaleLabel.h"
-
-void DesignScaleLabel(forms::Label& label, const char* caption, int left, int top, int width,
-                      forms::Alignment align) {
-    label.SetCaption(caption);
-    label.SetBackStyle(forms::BackStyle::Transparent);
-    label.SetTextAlign(align);
-    label.Move(left, top, width, ScaleLabelHeight);
-}
