@@ -25,8 +25,6 @@ int16_t RoundToInt16(double value) {
 
 namespace {
 
-constexpr int16_t RawMax = 1023;
-
 // Raw units between a mark and the screen edge beyond it: raw units per pixel
 // over `pixelSpan` times the margin. A resolution too small to leave a positive
 // span would divide by zero or flip the sign, so the edge then stays at the mark.

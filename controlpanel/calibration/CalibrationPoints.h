@@ -37,6 +37,7 @@ struct RawPoint {
     int16_t X;
     int16_t Y;
 };
+constexpr int16_t RawMax = 1023;            // the controller's 10-bit coordinates
 using FourPoints = std::array<RawPoint, 4>; // p1..p4 of a procedure
 
 // A quarter-turn code 0..3; any other value counts as 0.

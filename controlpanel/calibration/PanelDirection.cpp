@@ -7,7 +7,6 @@ namespace Calibration {
 namespace {
 
 constexpr int16_t RawMidpoint = 512;
-constexpr int16_t RawMax = 1023;
 
 char SideOf(int16_t value) {
     return value < RawMidpoint ? '0' : '1';

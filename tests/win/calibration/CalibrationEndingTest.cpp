@@ -12,13 +12,7 @@
 namespace calibtest {
 namespace {
 
-constexpr int CornersMode = 0;
 const char* const BreakQuestion = "Are you sure you want to break calibration?";
-
-const SentCalibration CornersResult{{87, 500, 913, 66, 390, 714}, 0};
-Samples LastThreeCorners() {
-    return TouchAndLift(900, 80) + TouchAndLift(900, 700) + TouchAndLift(100, 700);
-}
 
 // The driver's calibration before the run: deliberately no valid one.
 const int16_t OddCalibration[6] = {-5, 2000, 7, 1234, -1, 3};

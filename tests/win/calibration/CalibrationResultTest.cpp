@@ -6,14 +6,11 @@
 namespace calibtest {
 namespace {
 
-constexpr int CornersMode = 0;
 constexpr int EdgesMode = 1;
-constexpr int Yes = IDYES;
 
 // Corners at raw left/right 100 and 900, top/bottom 80 and 700 on 1024 x 768:
 // mx = 801 / (1024 - 32) x 16 = 12.919, my = 621 / (768 - 32) x 16 = 13.5
-// exactly, so the top and bottom round their halves to even.
-const SentCalibration CornersResult{{87, 500, 913, 66, 390, 714}, 0};
+// exactly, so the top and bottom round their halves to even: CornersResult.
 Samples NormalCorners() {
     return TouchAndLift(100, 80) + TouchAndLift(900, 80) + TouchAndLift(900, 700) +
            TouchAndLift(100, 700);

@@ -4,6 +4,8 @@
 // driver's journal says was sent.
 #pragma once
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -98,5 +100,15 @@ class CalibrationWindowTest : public ::testing::Test {
 // The screen size every test starts with.
 constexpr int16_t ResolutionX = 1024;
 constexpr int16_t ResolutionY = 768;
+
+// The corner procedure, and the answer that saves a calibration.
+constexpr int CornersMode = 0;
+constexpr int Yes = IDYES;
+// What the corner procedure sends for the touches of LastThreeCorners()
+// after a first one at (100, 80).
+const SentCalibration CornersResult{{87, 500, 913, 66, 390, 714}, 0};
+inline Samples LastThreeCorners() {
+    return TouchAndLift(900, 80) + TouchAndLift(900, 700) + TouchAndLift(100, 700);
+}
 
 } // namespace calibtest

@@ -8,14 +8,6 @@
 namespace calibtest {
 namespace {
 
-constexpr int CornersMode = 0;
-constexpr int Yes = IDYES;
-
-const SentCalibration CornersResult{{87, 500, 913, 66, 390, 714}, 0};
-Samples LastThreeCorners() {
-    return TouchAndLift(900, 80) + TouchAndLift(900, 700) + TouchAndLift(100, 700);
-}
-
 using PointTaking = CalibrationWindowTest;
 
 TEST_F(PointTaking, TouchLiftedTooEarlyOrMovingIsNotTaken) {

@@ -102,8 +102,6 @@ TEST_F(SleepTimePage, ApplyThenCancelKeepsTheAppliedValue) {
     EXPECT_EQ("Power Down When Idle  2 Min. ", frmMainForm().lblSleepTime.Caption());
 }
 
-} // namespace
-
 // The driver refusing the record: what the program shows must stay what
 // the driver holds, and the edit stays ready to be applied again.
 class RefusedWrite : public SleepTimePage {};
@@ -131,3 +129,5 @@ TEST_F(RefusedWrite, KeepsTheRecordAndSummaryAndOffersApplyAgain) {
     EXPECT_EQ(30, BasGlobal::Device.PowerDownTime);
     EXPECT_EQ("Power Down When Idle  5 Min. ", frmMainForm().lblSleepTime.Caption());
 }
+
+} // namespace
