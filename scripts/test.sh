@@ -14,7 +14,7 @@ cmake --preset windows >/dev/null
 # The programs are 32-bit. A Linux kernel started without its 32-bit support
 # (ia32_emulation=off) cannot run Wine's 32-bit loader: then only the checks
 # that need no Wine run, and the run says so plainly.
-if wine --version </dev/null >/dev/null 2>&1; then
+if scripts/can-run-32bit.sh && wine --version </dev/null >/dev/null 2>&1; then
     cmake --build --preset windows -j"$jobs"
     ctest --preset host -j"$jobs"
     ctest --preset windows
