@@ -153,13 +153,15 @@ function(suite_win_test name)
     ts_use_pch(${t} ${letter} gtest)
     if(letter IN_LIST A_OWN_PREFIX)
       add_test(NAME ${t}
-               COMMAND ${TS_SOURCE_DIR}/tests/e2e/own-prefix.sh ${CMAKE_BINARY_DIR}/prefix
-                       ${CMAKE_BINARY_DIR}/prefix-${t} ${CMAKE_BINARY_DIR} $<TARGET_FILE:${t}>
-                       --gtest_color=no)
+               COMMAND ${TS_SOURCE_DIR}/tests/e2e/own-prefix.sh ${CMAKE_BINARY_DIR}/prefix-${t}
+                       ${CMAKE_BINARY_DIR} $<TARGET_FILE:${t}> --gtest_color=no)
+      # Its prefix is its own: it runs beside the shared prefix's tests.
+      ts_wine_test_properties(${t})
+      set_tests_properties(${t} PROPERTIES FIXTURES_REQUIRED "" RESOURCE_LOCK ${t})
     else()
       add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
+      ts_wine_test_properties(${t})
     endif()
-    ts_wine_test_properties(${t})
   endforeach()
 endfunction()
 
