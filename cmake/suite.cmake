@@ -43,6 +43,21 @@ function(ts_precompiled_headers)
   endforeach()
 endfunction()
 
+# The host tests' precompiled header, per build: GoogleTest's and the
+# library's of the list above.
+function(ts_host_precompiled_headers)
+  set(empty ${CMAKE_BINARY_DIR}/pch_empty.cpp)
+  file(WRITE ${empty} "")
+  set(headers ${TS_PCH_HEADERS})
+  list(REMOVE_ITEM headers <windows.h>)
+  foreach(letter ${TS_LETTERS})
+    add_library(pch_host_test_${letter} OBJECT ${empty})
+    ts_build_settings(pch_host_test_${letter} ${letter})
+    target_link_libraries(pch_host_test_${letter} PRIVATE gtest)
+    target_precompile_headers(pch_host_test_${letter} PRIVATE ${headers} <gtest/gtest.h>)
+  endforeach()
+endfunction()
+
 # Gives a C++ target of one build the precompiled header of its kind (test
 # when it uses GoogleTest); nothing in the host build, nor to a target with C
 # sources (the headers are compiled as C++ only).
@@ -175,6 +190,7 @@ function(suite_host_test name)
     ts_build_settings(${t} ${letter})
     target_include_directories(${t} PRIVATE ${TS_SOURCE_DIR}/common ${TS_SOURCE_DIR}/driver)
     ts_link(${t} ${letter} PRIVATE ${A_LIBS} gtest gtest_main)
+    set_target_properties(${t} PROPERTIES PRECOMPILE_HEADERS_REUSE_FROM pch_host_test_${letter})
     gtest_discover_tests(${t} TEST_PREFIX "${t}." DISCOVERY_TIMEOUT 30
                          PROPERTIES LABELS host TIMEOUT 60)
   endforeach()
