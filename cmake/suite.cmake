@@ -136,7 +136,9 @@ endif()
 
 # Marks a CTest test as one that runs in the shared Wine prefix: label win
 # (in-process) or e2e (a black-box scenario, named so), with a time limit
-# that lets a hang cost minutes.
+# that lets a hang cost minutes. The shared prefix's tests run one at a time
+# and take longest together, so a free slot goes to them first (the highest
+# cost); the tests in prefixes of their own fill the other.
 function(ts_wine_test_properties test)
   if(test MATCHES "e2e")
     set(label e2e)
@@ -150,7 +152,8 @@ function(ts_wine_test_properties test)
     FIXTURES_REQUIRED wine_prefix
     RESOURCE_LOCK wine_prefix
     LABELS ${label}
-    TIMEOUT ${limit})
+    TIMEOUT ${limit}
+    COST 100)
 endfunction()
 
 # suite_win_test(<name> SOURCES ... [LIBS ...] [OWN_PREFIX <letters>]) -> a
@@ -172,7 +175,7 @@ function(suite_win_test name)
                        ${CMAKE_BINARY_DIR} $<TARGET_FILE:${t}> --gtest_color=no)
       # Its prefix is its own: it runs beside the shared prefix's tests.
       ts_wine_test_properties(${t})
-      set_tests_properties(${t} PROPERTIES FIXTURES_REQUIRED "" RESOURCE_LOCK ${t})
+      set_tests_properties(${t} PROPERTIES FIXTURES_REQUIRED "" RESOURCE_LOCK ${t} COST 30)
     else()
       add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
       ts_wine_test_properties(${t})

@@ -47,8 +47,15 @@ set_graphics() {
     esac
     quiet "$wine" regedit "$reg"
     rm -f "$reg"
-    quiet wineserver -w
+    end_session
     echo "$1" >"$WINEPREFIX/.ts-graphics"
+}
+
+# Ends every process of the prefix in WINEPREFIX and its server, which
+# writes the registry out as it ends.
+end_session() {
+    quiet wineserver -k || true
+    quiet wineserver -w || true
 }
 
 make_template() {
@@ -57,18 +64,16 @@ make_template() {
     mkdir -p "$made"
     export WINEPREFIX=$made
     quiet "$wine" wineboot -i
-    quiet wineserver -w
     # Wine's own fonts (window buttons, the classic dialog font) are looked up
     # in the prefix; this Wine does not find them where the package puts them.
     if [ -d /usr/share/wine/fonts ]; then
         cp -n /usr/share/wine/fonts/*.ttf "$made/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
-    set_graphics null
     for name in KVD2KCOM KVD2KPS2; do
         quiet "$wine" sc create "$name" type= kernel start= auto \
             binpath= "C:\\windows\\system32\\drivers\\$name.sys" || true
     done
-    quiet wineserver -w
+    set_graphics null
     mv "$made" "$template"
 }
 
@@ -80,7 +85,7 @@ flock -u 9
 
 export WINEPREFIX=$prefix
 # A fresh server for every run: the drivers are reloaded from their files.
-quiet wineserver -k || true
+end_session
 if [ ! -f "$prefix/system.reg" ]; then
     rm -rf "$prefix"
     cp -a "$template" "$prefix"
