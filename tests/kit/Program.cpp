@@ -64,8 +64,17 @@ bool Program::Launch(const std::string& path, int showCommand, const std::string
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                        nullptr, &startup, &info)) {
+    const auto start = [&] {
+        return CreateProcessA(path.c_str(), buffer.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                              nullptr, &startup, &info);
+    };
+    // Wine now and then loses a new process before it has started when the
+    // tests of another prefix run beside (error 1359, ERROR_INTERNAL_ERROR);
+    // such a start is tried once more. Any other error fails at once.
+    BOOL started = start();
+    if (!started && GetLastError() == ERROR_INTERNAL_ERROR)
+        started = start();
+    if (!started) {
         KIT_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
         return false;
     }
