@@ -28,33 +28,35 @@ endfunction()
 # deliverables link exactly what they did without them.
 set(TS_PCH_HEADERS <windows.h> <string> <vector> <cstdint> <cstring> <cstdio> <cstdlib>
                    <functional> <algorithm> <array> <utility> <map> <memory>)
-function(ts_precompiled_headers)
+# <name>_<letter>: a library of one empty file, there only to compile the
+# headers (HEADERS) once with the build's settings and LIBS' usage.
+function(ts_pch_target name letter)
+  cmake_parse_arguments(A "" "" "HEADERS;LIBS" ${ARGN})
   set(empty ${CMAKE_BINARY_DIR}/pch_empty.cpp)
-  file(WRITE ${empty} "")
+  if(NOT EXISTS ${empty})
+    file(WRITE ${empty} "")
+  endif()
+  add_library(${name}_${letter} OBJECT ${empty})
+  ts_build_settings(${name}_${letter} ${letter})
+  target_link_libraries(${name}_${letter} PRIVATE ${A_LIBS})
+  target_precompile_headers(${name}_${letter} PRIVATE ${A_HEADERS})
+endfunction()
+
+function(ts_precompiled_headers)
   foreach(letter ${TS_LETTERS})
-    add_library(pch_program_${letter} OBJECT ${empty})
-    ts_build_settings(pch_program_${letter} ${letter})
-    target_precompile_headers(pch_program_${letter} PRIVATE ${TS_PCH_HEADERS})
-    add_library(pch_test_${letter} OBJECT ${empty})
-    ts_build_settings(pch_test_${letter} ${letter})
-    target_link_libraries(pch_test_${letter} PRIVATE gtest)
-    target_precompile_headers(pch_test_${letter} PRIVATE ${TS_GTEST_NOTIFICATION} ${TS_PCH_HEADERS}
-                              <gtest/gtest.h>)
+    ts_pch_target(pch_program ${letter} HEADERS ${TS_PCH_HEADERS})
+    ts_pch_target(pch_test ${letter} HEADERS ${TS_GTEST_NOTIFICATION} ${TS_PCH_HEADERS}
+                  <gtest/gtest.h> LIBS gtest)
   endforeach()
 endfunction()
 
 # The host tests' precompiled header, per build: GoogleTest's and the
 # library's of the list above.
 function(ts_host_precompiled_headers)
-  set(empty ${CMAKE_BINARY_DIR}/pch_empty.cpp)
-  file(WRITE ${empty} "")
   set(headers ${TS_PCH_HEADERS})
   list(REMOVE_ITEM headers <windows.h>)
   foreach(letter ${TS_LETTERS})
-    add_library(pch_host_test_${letter} OBJECT ${empty})
-    ts_build_settings(pch_host_test_${letter} ${letter})
-    target_link_libraries(pch_host_test_${letter} PRIVATE gtest)
-    target_precompile_headers(pch_host_test_${letter} PRIVATE ${headers} <gtest/gtest.h>)
+    ts_pch_target(pch_host_test ${letter} HEADERS ${headers} <gtest/gtest.h> LIBS gtest)
   endforeach()
 endfunction()
 

@@ -109,15 +109,12 @@ setsid -f wineserver -p </dev/null >/dev/null 2>&1
 # is an ordinary process that outlives every program of a run.
 setsid -f "$wine" "$build/tools/PrefixKeeper.exe" </dev/null >/dev/null 2>&1
 
-# Both services start on their own with the service manager; a prefix made
-# before they were in the template gets them here.
+# Both services start on their own with the service manager (the template
+# has them); one still starting is waited for by net start.
 for name in KVD2KCOM KVD2KPS2; do
     status=$(mktemp)
     "$wine" sc query "$name" </dev/null >"$status" 2>&1 || true
     if ! grep -q RUNNING "$status"; then
-        quiet "$wine" sc create "$name" type= kernel start= auto \
-            binpath= "C:\\windows\\system32\\drivers\\$name.sys" || true
-        quiet "$wine" sc config "$name" start= auto || true
         quiet "$wine" net start "$name" || true
         "$wine" sc query "$name" </dev/null >"$status" 2>&1 || true
     fi
