@@ -126,9 +126,9 @@ function(suite_program role)
 endfunction()
 
 # Environment of every test that runs under Wine; the 64-bit check build
-# runs in a 64-bit prefix through wine64.
+# runs in a 64-bit prefix through wine64. The tools that make prefixes of
+# their own (the gallery, the life cycle) replace WINEPREFIX.
 set(TS_WINE_ENV
-    WINEPREFIX=${CMAKE_BINARY_DIR}/prefix
     WINEDEBUG=-all
     WINEDLLOVERRIDES=mscoree,mshtml=
     TS_DELIVER_DIR=${TS_DELIVER_DIR})
@@ -136,12 +136,19 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   list(APPEND TS_WINE_ENV TS_WINE=${CMAKE_CROSSCOMPILING_EMULATOR} WINEARCH=win64)
 endif()
 
-# Marks a CTest test as one that runs in the shared Wine prefix: label win
-# (in-process) or e2e (a black-box scenario, named so), with a time limit
-# that lets a hang cost minutes. The shared prefix's tests run one at a time
-# and take longest together, so a free slot goes to them first (the highest
-# cost); the tests in prefixes of their own fill the other.
-function(ts_wine_test_properties test)
+# The shared prefix of a build's tests (build/<preset>/prefix-<letter>): the
+# serial and the PS/2 build's tests share nothing, so each build has its own
+# and the two chains run side by side.
+function(ts_shared_prefix_env letter out)
+  set(${out} WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-${letter} ${TS_WINE_ENV} PARENT_SCOPE)
+endfunction()
+
+# Marks a CTest test of build <letter> as one that runs in its build's shared
+# Wine prefix: label win (in-process) or e2e (a black-box scenario, named so),
+# with a time limit that lets a hang cost minutes. A shared prefix's tests run
+# one at a time and take longest together, so a free slot goes to them first
+# (the highest cost); the tests in prefixes of their own fill the others.
+function(ts_wine_test_properties test letter)
   if(test MATCHES "e2e")
     set(label e2e)
     set(limit 300)
@@ -149,10 +156,11 @@ function(ts_wine_test_properties test)
     set(label win)
     set(limit 120)
   endif()
+  ts_shared_prefix_env(${letter} env)
   set_tests_properties(${test} PROPERTIES
-    ENVIRONMENT "${TS_WINE_ENV}"
-    FIXTURES_REQUIRED wine_prefix
-    RESOURCE_LOCK wine_prefix
+    ENVIRONMENT "${env}"
+    FIXTURES_REQUIRED wine_prefix_${letter}
+    RESOURCE_LOCK wine_prefix_${letter}
     LABELS ${label}
     TIMEOUT ${limit}
     COST 100)
@@ -176,11 +184,11 @@ function(suite_win_test name)
                COMMAND ${TS_SOURCE_DIR}/tests/e2e/own-prefix.sh ${CMAKE_BINARY_DIR}/prefix-${t}
                        ${CMAKE_BINARY_DIR} $<TARGET_FILE:${t}> --gtest_color=no)
       # Its prefix is its own: it runs beside the shared prefix's tests.
-      ts_wine_test_properties(${t})
+      ts_wine_test_properties(${t} ${letter})
       set_tests_properties(${t} PROPERTIES FIXTURES_REQUIRED "" RESOURCE_LOCK ${t} COST 30)
     else()
       add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
-      ts_wine_test_properties(${t})
+      ts_wine_test_properties(${t} ${letter})
     endif()
   endforeach()
 endfunction()

@@ -18,7 +18,7 @@ if [ "${1:-}" = "--ps2" ]; then
     shift
 fi
 build=$PWD/build/windows
-export WINEPREFIX=$build/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$build/prefix-$letter WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export TS_DELIVER_DIR=${TS_DELIVER_DIR:-$build/deliver}
 budget=300000
 

@@ -3,7 +3,7 @@
 # builds, and checks that every picture of the README's gallery was made.
 #   scripts/screenshots.sh [folder]     default: docs/screenshots
 # The programs run against the simulated controller on a virtual screen of
-# 1024x768, in a Wine prefix of their own (build/windows/shots-prefix).
+# 1024x768, one for each build, in Wine prefixes of their own.
 # TS_RUN_BUILD_DIR=<folder> uses that already built folder instead of building;
 # TS_GALLERY_FILTER="<scene> ..." makes only some of the pictures (no check);
 # a scene is named as the gallery prints it, "ControlPanel.*" names an area's.
@@ -12,36 +12,48 @@ cd "$(dirname "$0")/.."
 
 out=$(realpath -m "${1:-docs/screenshots}")
 build=${TS_RUN_BUILD_DIR:-$PWD/build/windows}
-if [ -z "${TS_RUN_BUILD_DIR:-}" ] && [ -z "${TS_SHOTS_ON_XVFB:-}" ]; then
+if [ -z "${TS_RUN_BUILD_DIR:-}" ]; then
     scripts/install-deps.sh
     cmake --preset windows >/dev/null
     cmake --build --preset windows -j"$(nproc)" --target Gallery_C Gallery_P drivers PrefixKeeper
 fi
 build=$(realpath "$build")
 
-if [ -z "${TS_SHOTS_ON_XVFB:-}" ]; then
-    TS_SHOTS_ON_XVFB=1 TS_RUN_BUILD_DIR="$build" \
-        exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
+# One build's gallery, on a virtual screen and in a prefix of its own
+# (build/windows/shots-prefix-<letter>): the two builds run side by side.
+if [ -n "${TS_SHOTS_LETTER:-}" ]; then
+    letter=$TS_SHOTS_LETTER
+    export WINEPREFIX=$build/shots-prefix-$letter WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wine=${TS_WINE:-wine} # the 64-bit check build's loader is wine64
+    tools/setup-prefix.sh "$WINEPREFIX" "$build" --desktop >/dev/null
+    read -ra scenes <<<"${TS_GALLERY_FILTER:-}"
+    log=$build/gallery-$letter.log
+    status=0
+    TS_DELIVER_DIR=$build/deliver "$wine" "$build/tools/Gallery_$letter.exe" "${scenes[@]}" \
+        </dev/null >"$log" 2>&1 || status=$?
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    if [ "$status" -ne 0 ]; then
+        echo "screenshots: the gallery of build $letter had failures (log: $log)" >&2
+        grep -E 'WRONG|failure|failed' "$log" >&2 || true
+    fi
+    exit "$status"
 fi
-
-export WINEPREFIX=$build/shots-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=${TS_WINE:-wine} # the 64-bit check build's loader is wine64
-tools/setup-prefix.sh "$WINEPREFIX" "$build" --desktop >/dev/null
 
 raw=$(mktemp -d)
 trap 'rm -rf "$raw"' EXIT
-read -ra scenes <<<"${TS_GALLERY_FILTER:-}"
-status=0
+# Each build's screen searches for a free display number from its own start,
+# so that the two never pick the same one.
+pids=()
 for letter in C P; do
-    log=$build/gallery-$letter.log
-    if ! TS_DELIVER_DIR=$build/deliver TS_SHOTS_DIR=$raw \
-        "$wine" "$build/tools/Gallery_$letter.exe" "${scenes[@]}" </dev/null >"$log" 2>&1; then
-        echo "screenshots: the gallery of build $letter had failures (log: $log)" >&2
-        grep -E 'WRONG|failure|failed' "$log" >&2 || true
-        status=1
-    fi
+    first=$([ "$letter" = C ] && echo 99 || echo 199)
+    TS_SHOTS_LETTER=$letter TS_SHOTS_DIR=$raw TS_RUN_BUILD_DIR="$build" \
+        xvfb-run -a -n "$first" -s "-screen 0 1024x768x24" "$0" "$out" &
+    pids+=($!)
 done
-wineserver -k </dev/null >/dev/null 2>&1 || true
+status=0
+for pid in "${pids[@]}"; do
+    wait "$pid" || status=1
+done
 
 mkdir -p "$out"
 [ -n "${TS_GALLERY_FILTER:-}" ] || rm -f "$out"/*.png

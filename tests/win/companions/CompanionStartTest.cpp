@@ -5,6 +5,7 @@
 #include "BasGlobal.h"
 #include "CompanionTestSupport.h"
 #include "SharedRoutines.h"
+#include "WindowQuery.h"
 #include "WinTestSupport.h"
 #include "basOEM.h"
 #include "basPostMesg.h"
@@ -51,7 +52,8 @@ TEST_F(CompanionStart, StartSmiShowsTheSmiProgramAndQuitSmiEndsIt) {
         EXPECT_TRUE(
             EndsWithNoCase(ImagePathOf(process), std::string("\\") + basVersion::SmiProgramFile))
             << ImagePathOf(process);
-        EXPECT_TRUE(IsWindowVisible(AsWindow(smi))) << "started shown";
+        // It registers its window before it shows it.
+        EXPECT_TRUE(e2e::WaitForVisible(AsWindow(smi), true)) << "started shown";
 
         basPostMesg::QuitSmi();
         EXPECT_TRUE(EndedWithin(process, 10000)) << "the SMI program ends on its quit command";
