@@ -77,8 +77,18 @@ bool SendCommand(HWND window, WPARAM code) {
     // neither hold up the logon run beyond its second nor stop a removal.
     constexpr UINT AnswerWaitMs = 1000;
     DWORD_PTR answer = 0;
-    return SendMessageTimeoutA(window, WM_USER, code, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                               AnswerWaitMs, &answer) != 0;
+    if (SendMessageTimeoutA(window, WM_USER, code, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, AnswerWaitMs,
+                            &answer) != 0)
+        return true;
+    // A sent message that the receiver has not taken when the wait ends is
+    // withdrawn: a tool busy for a moment would never quit, and the removal
+    // could not delete it. A quit is therefore posted as well, to wait in
+    // the queue; one that a slow receiver had taken comes twice, and the
+    // second finds the window gone. Hide and show stay as they were sent,
+    // lest a late one undo a later command.
+    if (code == QuitToolCode || code == QuitSmiCode)
+        PostMessageA(window, WM_USER, code, 0);
+    return false;
 }
 
 void HideToolWindow() {

@@ -101,4 +101,47 @@ TEST_F(CompanionCommands, AFailedDriverRequestSendsNothingToAnOlderHandle) {
     EXPECT_EQ(1u, window_.Commands().size()) << "the next answer is used again";
 }
 
+// A receiver on a machine so loaded that it takes the command only after
+// the sender's bound: it must still get it, once it comes to its queue.
+LONG busyReceiverCommands = 0;
+
+LRESULT CALLBACK CountCommands(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER && wParam == basPostMesg::QuitToolCode) {
+        InterlockedIncrement(&busyReceiverCommands);
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+DWORD WINAPI BusyReceiver(LPVOID created) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = CountCommands;
+    windowClass.lpszClassName = "BusyCommandReceiver";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA(windowClass.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                nullptr, nullptr);
+    *static_cast<HWND*>(created) = window;
+    constexpr DWORD BusyMs = 1500; // longer than one bound of the sender
+    Sleep(BusyMs);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    DestroyWindow(window);
+    return 0;
+}
+
+TEST(CompanionCommandBound, AReceiverBusyBeyondTheBoundStillGetsTheCommand) {
+    volatile HWND window = nullptr;
+    HANDLE thread = CreateThread(nullptr, 0, BusyReceiver, const_cast<HWND*>(&window), 0, nullptr);
+    ASSERT_NE(nullptr, thread);
+    while (window == nullptr && WaitForSingleObject(thread, 10) == WAIT_TIMEOUT) {
+    }
+    ASSERT_NE(nullptr, window);
+    basPostMesg::SendCommand(window, basPostMesg::QuitToolCode);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 10000)) << "the command never came";
+    CloseHandle(thread);
+    EXPECT_EQ(1, busyReceiverCommands);
+}
+
 } // namespace
