@@ -66,6 +66,12 @@ static NTSTATUS DispatchControl(DEVICE_OBJECT* device, IRP* irp) {
     uint32_t returned = 0;
     SimStatus status = SimDispatch(&Controller, code, irp->AssociatedIrp.SystemBuffer, inLength,
                                    outLength, &returned);
+    if (Controller.DelayNowMs > 0) {
+        LARGE_INTEGER interval;
+        interval.QuadPart = -(LONGLONG)Controller.DelayNowMs * 10000; /* relative, 100 ns */
+        Controller.DelayNowMs = 0;
+        KeDelayExecutionThread(KernelMode, FALSE, &interval);
+    }
     return Complete(irp, ToNtStatus(status), status == SimOk ? returned : 0);
 }
 

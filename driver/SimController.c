@@ -91,6 +91,10 @@ static void ResetRuntime(SimController* sim) {
     sim->QueueHead = sim->QueueCount = 0;
     sim->FailPending = 0;
     sim->FailCode = 0;
+    sim->SlowPending = 0;
+    sim->SlowCode = 0;
+    sim->SlowMs = 0;
+    sim->DelayNowMs = 0;
     sim->JournalTotal = 0;
 }
 
@@ -238,6 +242,10 @@ static void TakeNextSample(SimController* sim) {
 
 static SimStatus SuiteRequest(SimController* sim, uint32_t code, void* buffer, uint32_t size,
                               uint32_t* returned) {
+    if (sim->SlowPending > 0 && sim->SlowCode == code) {
+        sim->SlowPending--;
+        sim->DelayNowMs = sim->SlowMs;
+    }
     if (sim->FailPending > 0 && (sim->FailCode == 0 || sim->FailCode == code)) {
         sim->FailPending--;
         Journal(sim, code, buffer, size, 1);
@@ -352,6 +360,13 @@ static SimStatus SimulationRequest(SimController* sim, uint32_t code, void* buff
             return SimBufferTooSmall;
         sim->FailPending = *(const uint32_t*)buffer;
         sim->FailCode = inLength >= 2 * sizeof(uint32_t) ? ((const uint32_t*)buffer)[1] : 0;
+        return SimOk;
+    case IOCTL_SimSlowNext:
+        if (inLength < 3 * sizeof(uint32_t))
+            return SimBufferTooSmall;
+        sim->SlowPending = ((const uint32_t*)buffer)[0];
+        sim->SlowCode = ((const uint32_t*)buffer)[1];
+        sim->SlowMs = ((const uint32_t*)buffer)[2];
         return SimOk;
     case IOCTL_SimGetState: {
         if (outLength < sizeof(SimState))

@@ -34,6 +34,10 @@ typedef struct SimController {
     uint32_t QueueCount;
     uint32_t FailPending;
     uint32_t FailCode; /* 0: any suite request fails */
+    uint32_t SlowPending;
+    uint32_t SlowCode;
+    uint32_t SlowMs;
+    uint32_t DelayNowMs; /* the request just handled is answered after this long */
     SimJournalEntry Journal[SimJournalMax];
     uint32_t JournalTotal; /* entries since reset; the newest SimJournalMax are kept */
 } SimController;

@@ -33,6 +33,10 @@ extern "C" {
 #define IOCTL_SimFailNext SIM_REQUEST(0xE06)
 /* Out: SimState. */
 #define IOCTL_SimGetState SIM_REQUEST(0xE07)
+/* In: uint32_t n, uint32_t code, uint32_t milliseconds: the next n suite
+ * requests with that code are answered only after that long, so that races
+ * between programs that read and then write show every time. */
+#define IOCTL_SimSlowNext SIM_REQUEST(0xE08)
 
 #pragma pack(push, 1)
 

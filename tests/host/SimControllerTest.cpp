@@ -154,6 +154,25 @@ TEST_F(Model, PlannedFailuresOfOneCodeLeaveOtherRequestsAlone) {
     EXPECT_EQ(9, Read().Sensitivity);
 }
 
+TEST_F(Model, PlannedSlowAnswersCountOnlyTheirCode) {
+    uint32_t twoReads[3] = {2, IOCTL_GetDeviceRecord, 300};
+    ASSERT_EQ(SimOk, Call(IOCTL_SimSlowNext, twoReads, 12, 0));
+    DeviceRecord r;
+    const struct {
+        uint32_t code;
+        uint32_t delayMs;
+    } requests[] = {{IOCTL_GetDeviceRecord, 300},
+                    {IOCTL_SetSensitivity, 0},
+                    {IOCTL_GetDeviceRecord, 300},
+                    {IOCTL_GetDeviceRecord, 0}};
+    for (const auto& request : requests) {
+        EXPECT_EQ(SimOk, Call(request.code, &r, 82, 82));
+        EXPECT_EQ(request.delayMs, sim_->DelayNowMs) << "request " << sim_->JournalTotal;
+        sim_->DelayNowMs = 0; // the driver's part, once it has waited
+    }
+    EXPECT_EQ(SimBufferTooSmall, Call(IOCTL_SimSlowNext, twoReads, 8, 0));
+}
+
 TEST_F(Model, MalformedRequestsAreRefused) {
     uint8_t buffer[200] = {};
     EXPECT_EQ(SimBufferTooSmall, Call(IOCTL_GetDeviceRecord, buffer, 82, 81));

@@ -52,6 +52,11 @@ bool Client::FailNext(uint32_t count, uint32_t code) {
     return Raw(IOCTL_SimFailNext, request, sizeof request, nullptr, 0, nullptr);
 }
 
+bool Client::SlowNext(uint32_t count, uint32_t code, uint32_t milliseconds) {
+    uint32_t request[3] = {count, code, milliseconds};
+    return Raw(IOCTL_SimSlowNext, request, sizeof request, nullptr, 0, nullptr);
+}
+
 bool Client::GetState(SimState& state) {
     return Raw(IOCTL_SimGetState, nullptr, 0, &state, sizeof state, nullptr);
 }

@@ -26,6 +26,8 @@ class Client {
     bool SetSmiWindow(int32_t handle, int16_t rotationCode);
     // The next `count` suite requests fail; with a code, only requests with that code.
     bool FailNext(uint32_t count, uint32_t code = 0);
+    // The next `count` requests with `code` are answered `milliseconds` late.
+    bool SlowNext(uint32_t count, uint32_t code, uint32_t milliseconds);
     bool GetState(SimState& state);
     // Every journal entry from `first` on (up to what the driver still keeps).
     std::vector<SimJournalEntry> Journal(uint32_t first = 0);

@@ -134,10 +134,14 @@ TEST_F(RightButtonStart, AFailedReadNeverLeavesTwoCopiesOrAnUnregisteredOne) {
 }
 
 // Read and write of the registration are two requests; copies that start
-// together must not both find it free.
+// together must not both find it free. The controller answers each copy's
+// read late, so that the others' reads come in meanwhile: unguarded, two
+// copies register in the first trial.
 TEST_F(RightButtonStart, CopiesStartedTogetherLeaveOneRegisteredCopy) {
     constexpr int Copies = 6;
-    for (int trial = 1; trial <= 20; ++trial) {
+    constexpr uint32_t SlowReadMs = 300;
+    for (int trial = 1; trial <= 3; ++trial) {
+        ASSERT_TRUE(Sim().SlowNext(Copies, IOCTL_GetToolWindow, SlowReadMs));
         std::vector<std::unique_ptr<e2e::Program>> held;
         std::vector<e2e::Program*> copies;
         for (int i = 0; i < Copies; ++i) {
