@@ -2,6 +2,7 @@
 // runs them in order, one or more per call (named on the command line), and
 // starts the new sessions (restart, logon) in between. Each step prints what
 // it checked; the exit code is 1 when a check failed.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -338,6 +339,28 @@ void ControlPanel() {
     Check("control panel closed by Exit", panel.WaitForExit());
 }
 
+// For a tool that did not end: its copies and their windows, and the window
+// the driver has registered, so that the cause shows in the log.
+void DescribeRunningTools() {
+    const std::vector<DWORD> copies = e2e::ProcessIdsNamed(RoleFile("rb"));
+    sim::Client controller;
+    const HWND registered =
+        reinterpret_cast<HWND>(static_cast<intptr_t>(e2e::ReadState(controller).Tool.Handle));
+    for (HWND window = GetTopWindow(nullptr); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (std::find(copies.begin(), copies.end(), process) == copies.end())
+            continue;
+        std::cout << "        tool process " << process << ": window \"" << e2e::TextOf(window)
+                  << "\" (" << e2e::ClassOf(window)
+                  << (IsWindowVisible(window) ? ", shown" : ", hidden")
+                  << (window == registered ? ", registered" : "") << ")\n";
+    }
+    std::cout << "        " << copies.size() << " tool process(es); the driver names window "
+              << registered << std::endl;
+}
+
 void Removal() {
     const std::string installFolder = Setting("InstallPath");
     std::ofstream(InstallFolderRecord()) << installFolder << "\n";
@@ -352,8 +375,9 @@ void Removal() {
               basVersion::VersionText + " and all of its components?",
           e2e::TextOf(e2e::FindControl(main, "lblAsk")));
     e2e::ClickButton(e2e::FindControl(main, "cmdYes"));
-    Check("right-button tool told to quit",
-          e2e::WaitUntil([] { return !Running(RoleFile("rb")); }, "the tool's end"));
+    if (!Check("right-button tool told to quit",
+               e2e::WaitUntil([] { return !Running(RoleFile("rb")); }, "the tool's end")))
+        DescribeRunningTools();
     Check("SMI program told to quit",
           e2e::WaitUntil([] { return !Running(RoleFile("vr")); }, "the SMI program's end"));
 

@@ -61,6 +61,20 @@ void PutInFront(HWND window) {
         "another window in front");
 }
 
+// The window in front, for a failure: which program's, and whether shown.
+std::string InFront(HWND expected) {
+    HWND front = GetForegroundWindow();
+    if (front == nullptr)
+        return "no window in front";
+    DWORD process = 0;
+    GetWindowThreadProcessId(front, &process);
+    DWORD expectedProcess = 0;
+    GetWindowThreadProcessId(expected, &expectedProcess);
+    return "in front: \"" + e2e::TextOf(front) + "\" (" + e2e::ClassOf(front) +
+           (IsWindowVisible(front) ? ", shown" : ", hidden") +
+           (process == expectedProcess ? ", the first copy's" : ", another program's") + ")";
+}
+
 // A top-level window of this thread, to stand in front of the panel.
 class OwnWindow {
   public:
@@ -103,7 +117,7 @@ TEST_F(ControlPanelStart, CopiesStartedTogetherBringTheFirstToTheFront) {
             EXPECT_TRUE(copy->EndsQuietly()) << "trial " << trial;
         EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; },
                               "the first copy's window in front"))
-            << "trial " << trial;
+            << "trial " << trial << ", " << InFront(first);
     }
 }
 
