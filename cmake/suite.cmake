@@ -169,7 +169,7 @@ endfunction()
 # suite_win_test(<name> SOURCES ... [LIBS ...] [OWN_PREFIX <letters>]) -> a
 # GoogleTest program per build, each run by CTest through Wine as <name>_C and
 # <name>_P. OWN_PREFIX names the builds whose program restarts Windows: it
-# runs in a throwaway copy of the shared prefix.
+# runs in a throwaway prefix of its own.
 function(suite_win_test name)
   cmake_parse_arguments(A "" "" "SOURCES;LIBS;OWN_PREFIX" ${ARGN})
   foreach(letter ${TS_LETTERS})
@@ -183,7 +183,7 @@ function(suite_win_test name)
       add_test(NAME ${t}
                COMMAND ${TS_SOURCE_DIR}/tests/e2e/own-prefix.sh ${CMAKE_BINARY_DIR}/prefix-${t}
                        ${CMAKE_BINARY_DIR} $<TARGET_FILE:${t}> --gtest_color=no)
-      # Its prefix is its own: it runs beside the shared prefix's tests.
+      # Its prefix is its own: it runs beside the shared prefixes' tests.
       ts_wine_test_properties(${t} ${letter})
       set_tests_properties(${t} PROPERTIES FIXTURES_REQUIRED "" RESOURCE_LOCK ${t} COST 30)
     else()

@@ -17,7 +17,7 @@ cmake --preset windows >/dev/null
 if scripts/can-run-32bit.sh && wine --version </dev/null >/dev/null 2>&1; then
     cmake --build --preset windows -j"$jobs"
     ctest --preset host -j"$jobs"
-    ctest --preset windows
+    ctest --preset windows -j$((jobs + 1))
 else
     cat <<'NOTE'
 *** This machine cannot start 32-bit programs (its kernel has no 32-bit
