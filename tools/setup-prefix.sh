@@ -3,6 +3,7 @@
 # unless --display), starts both simulated controllers, and leaves one
 # persistent wineserver running for the prefix.
 #   setup-prefix.sh <prefix> <build folder> [--display | --desktop]
+#   setup-prefix.sh --template <build folder>   only the template (below)
 # --desktop: on the display, with every program of the prefix in one Wine
 # desktop of 1024x768 (the size the programs are tested at).
 # The build folder holds drivers/KVD2K*.sys and tools/PrefixKeeper.exe.
@@ -15,6 +16,12 @@
 # takes many.
 set -euo pipefail
 
+only_template=
+if [ "$1" = --template ]; then
+    only_template=1
+    shift
+    set -- "$1/prefix-template" "$1"
+fi
 prefix=$(realpath -m "$1")
 build=$(realpath "$2")
 display=${3:-}
@@ -82,6 +89,7 @@ exec 9>"$build/prefix-template.lock"
 flock 9
 [ -f "$template/system.reg" ] || make_template
 flock -u 9
+[ -z "$only_template" ] || exit 0
 
 export WINEPREFIX=$prefix
 # A fresh server for every run: the drivers are reloaded from their files.
