@@ -135,6 +135,10 @@ set(TS_WINE_ENV
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   list(APPEND TS_WINE_ENV TS_WINE=${CMAKE_CROSSCOMPILING_EMULATOR} WINEARCH=win64)
 endif()
+# The same for what prepares prefixes outside CTest (tools/setup-prefix.sh
+# --template), a setting a line.
+string(REPLACE ";" "\n" wine_env_lines "${TS_WINE_ENV}")
+file(WRITE ${CMAKE_BINARY_DIR}/wine.env "${wine_env_lines}\n")
 
 # The shared prefix of a build's tests (build/<preset>/prefix-<letter>): the
 # serial and the PS/2 build's tests share nothing, so each build has its own

@@ -16,15 +16,31 @@ constexpr int TitleBufferLength = 128;
 
 // A failed request leaves an older handle in the block, which may belong to a
 // window that is gone or reused, so only a fresh answer is used.
-void SendRegistered(const WindowBlock& registration, WPARAM code) {
+HWND RegisteredWindow(const WindowBlock& registration) {
     if (!BasGlobal::LastRequestResult || registration.Handle == NoWindow)
-        return;
-    SendCommand(reinterpret_cast<HWND>(static_cast<intptr_t>(registration.Handle)), code);
+        return nullptr;
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(registration.Handle));
+}
+
+HWND ToolWindowNow() {
+    BasGlobal::GetToolWindow();
+    return RegisteredWindow(BasGlobal::ToolWindow);
 }
 
 void SendToTool(WPARAM code) {
-    BasGlobal::GetToolWindow();
-    SendRegistered(BasGlobal::ToolWindow, code);
+    if (HWND tool = ToolWindowNow())
+        SendCommand(tool, code);
+}
+
+// A sent message that the receiver has not taken when the wait ends is
+// withdrawn: a tool busy for a moment would never quit, and the removal
+// could not delete it. An unanswered quit is therefore posted as well, to
+// wait in the queue; one that a slow receiver had taken comes twice, and the
+// second finds the window gone. Hide and show are only sent, lest a late one
+// undo a later command.
+void Quit(HWND window, WPARAM code) {
+    if (window != nullptr && !SendCommand(window, code))
+        PostMessageA(window, WM_USER, code, 0);
 }
 
 // Quoted, so that an install folder with blanks cannot start another program.
@@ -77,18 +93,8 @@ bool SendCommand(HWND window, WPARAM code) {
     // neither hold up the logon run beyond its second nor stop a removal.
     constexpr UINT AnswerWaitMs = 1000;
     DWORD_PTR answer = 0;
-    if (SendMessageTimeoutA(window, WM_USER, code, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, AnswerWaitMs,
-                            &answer) != 0)
-        return true;
-    // A sent message that the receiver has not taken when the wait ends is
-    // withdrawn: a tool busy for a moment would never quit, and the removal
-    // could not delete it. A quit is therefore posted as well, to wait in
-    // the queue; one that a slow receiver had taken comes twice, and the
-    // second finds the window gone. Hide and show stay as they were sent,
-    // lest a late one undo a later command.
-    if (code == QuitToolCode || code == QuitSmiCode)
-        PostMessageA(window, WM_USER, code, 0);
-    return false;
+    return SendMessageTimeoutA(window, WM_USER, code, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                               AnswerWaitMs, &answer) != 0;
 }
 
 void HideToolWindow() {
@@ -98,12 +104,12 @@ void ShowToolWindow() {
     SendToTool(ShowToolCode);
 }
 void QuitTool() {
-    SendToTool(QuitToolCode);
+    Quit(ToolWindowNow(), QuitToolCode);
 }
 
 void QuitSmi() {
     BasGlobal::GetSmiWindow();
-    SendRegistered(BasGlobal::SmiWindow, QuitSmiCode);
+    Quit(RegisteredWindow(BasGlobal::SmiWindow), QuitSmiCode);
 }
 
 bool StartTool() {

@@ -15,14 +15,15 @@ constexpr WPARAM QuitToolCode = 0x100E;
 constexpr WPARAM QuitSmiCode = 0x200E;
 
 // Sends the command to another program's window and waits for its answer,
-// for a second at most: the sender goes on, with no message, when the
-// window's program does not answer in time or the system counts it as hung.
-// A quit is then left in that window's queue, for its program to carry out
-// when it comes to it. True when the window answered.
+// for a second at most: a window whose program does not answer in time, or
+// that the system counts as hung, is passed over as a missing one is, with
+// no message. True when the window answered.
 bool SendCommand(HWND window, WPARAM code);
 
 // Each asks the driver for the companion's window and sends the command only
 // to a registered window; with none registered nothing is sent or reported.
+// A quit that the window leaves unanswered is posted as well, to wait in its
+// queue.
 void HideToolWindow();
 void ShowToolWindow();
 void QuitTool();

@@ -14,8 +14,7 @@ jobs=$(nproc)
 cmake --preset windows64 >/dev/null
 # The template of the test prefixes needs only Wine: made while the build
 # runs (the tests would make it otherwise).
-TS_WINE=/usr/lib/wine/wine64 WINEARCH=win64 \
-    tools/setup-prefix.sh --template build/windows64 >/dev/null 2>&1 &
+tools/setup-prefix.sh --template build/windows64 >/dev/null 2>&1 &
 template=$!
 cmake --build --preset windows64 -j"$jobs"
 wait "$template" || echo "test-wine64: the prefix template is left to the tests" >&2

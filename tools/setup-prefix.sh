@@ -3,7 +3,8 @@
 # unless --display), starts both simulated controllers, and leaves one
 # persistent wineserver running for the prefix.
 #   setup-prefix.sh <prefix> <build folder> [--display | --desktop]
-#   setup-prefix.sh --template <build folder>   only the template (below)
+#   setup-prefix.sh --template <build folder>   only the template (below),
+#     with the Wine settings of the build's tests (<build folder>/wine.env)
 # --desktop: on the display, with every program of the prefix in one Wine
 # desktop of 1024x768 (the size the programs are tested at).
 # The build folder holds drivers/KVD2K*.sys and tools/PrefixKeeper.exe.
@@ -20,6 +21,9 @@ only_template=
 if [ "$1" = --template ]; then
     only_template=1
     shift
+    while IFS= read -r setting; do
+        export "$setting"
+    done <"$1/wine.env"
     set -- "$1/prefix-template" "$1"
 fi
 prefix=$(realpath -m "$1")

@@ -131,14 +131,15 @@ DWORD WINAPI BusyReceiver(LPVOID created) {
     return 0;
 }
 
-TEST(CompanionCommandBound, AReceiverBusyBeyondTheBoundStillGetsTheCommand) {
+TEST_F(CompanionCommands, AToolBusyBeyondTheBoundStillGetsTheQuit) {
     volatile HWND window = nullptr;
     HANDLE thread = CreateThread(nullptr, 0, BusyReceiver, const_cast<HWND*>(&window), 0, nullptr);
     ASSERT_NE(nullptr, thread);
     while (window == nullptr && WaitForSingleObject(thread, 10) == WAIT_TIMEOUT) {
     }
     ASSERT_NE(nullptr, window);
-    basPostMesg::SendCommand(window, basPostMesg::QuitToolCode);
+    RegisterTool(static_cast<int32_t>(reinterpret_cast<intptr_t>(window)));
+    basPostMesg::QuitTool();
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 10000)) << "the command never came";
     CloseHandle(thread);
     EXPECT_EQ(1, busyReceiverCommands);
