@@ -66,24 +66,23 @@ bool IsTitledCandidate(HWND window, HWND own, const std::string& title) {
 
 // One walk down the top-level windows for the first shown window with the
 // title, noting the first hidden one on the way: copies that start together
-// each own a hidden window with this title while they check. False when the
-// chain broke under the walk (a window destroyed while the walk stood on it).
-bool WalkTopLevelWindows(HWND own, const std::string& title, HWND& shown, HWND& hidden) {
+// each own a hidden window with this title while they check. The walk ends
+// early when the chain breaks under it (a window destroyed while the walk
+// stood on it).
+HWND WalkTopLevelWindows(HWND own, const std::string& title, HWND& hidden) {
     for (HWND window = FindWindowA(nullptr, nullptr); window != nullptr;) {
         if (IsTitledCandidate(window, own, title)) {
-            if (IsWindowVisible(window)) {
-                shown = window;
-                return true;
-            }
+            if (IsWindowVisible(window))
+                return window;
             if (hidden == nullptr)
                 hidden = window;
         }
         HWND next = GetWindow(window, GW_HWNDNEXT);
         if (next == nullptr && !IsWindow(window))
-            return false;
+            return nullptr;
         window = next;
     }
-    return true;
+    return nullptr;
 }
 
 } // namespace
@@ -120,14 +119,18 @@ bool StartSmi() {
 }
 
 HWND FindInstanceWindow(HWND own, const std::string& title) {
+    // A walk that found only hidden windows may have missed the shown one:
+    // a copy that activates it moves it to the top, above where the walk
+    // stands. Activating a copy's hidden window instead leaves nothing in
+    // front once that copy ends, so the hidden one is taken only after
+    // several walks.
     constexpr int MaxWalks = 10;
-    HWND shown = nullptr;
     HWND hidden = nullptr;
     for (int walk = 0; walk < MaxWalks; ++walk) {
-        if (WalkTopLevelWindows(own, title, shown, hidden))
-            break;
+        if (HWND shown = WalkTopLevelWindows(own, title, hidden))
+            return shown;
     }
-    return shown != nullptr ? shown : hidden;
+    return hidden;
 }
 
 bool AnotherCopyRuns(const std::string& programFile) {

@@ -35,8 +35,8 @@ bool StartTool();
 bool StartSmi();
 
 // Another top-level window titled exactly `title`, not `own`, a shown one
-// before a hidden one; or 0. The walk over the windows starts again when a
-// window closes under it.
+// before a hidden one; or 0. The walk over the windows is repeated when it
+// finds no shown one, since windows close and move under it.
 HWND FindInstanceWindow(HWND own, const std::string& title);
 
 // True when a copy of the program (file name such as "KVD2KCcp.exe") already

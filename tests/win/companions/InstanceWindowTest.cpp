@@ -71,6 +71,34 @@ TEST(FindInstanceWindow, OwnedChildAndUntitledWindowsAreSkipped) {
     DestroyWindow(child);
 }
 
+// Another copy starting at the same time activates the running window, which
+// moves it to the top, above the hidden window the walk stands on.
+HWND MovedAboveTheWalk = nullptr;
+WNDPROC HiddenWindowProc = nullptr;
+LRESULT CALLBACK MoveOnFirstRead(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETTEXT && MovedAboveTheWalk != nullptr) {
+        SetWindowPos(MovedAboveTheWalk, HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        MovedAboveTheWalk = nullptr;
+    }
+    return CallWindowProcA(HiddenWindowProc, window, message, wParam, lParam);
+}
+
+TEST(FindInstanceWindow, AShownWindowMovedAboveTheWalkIsStillPreferred) {
+    const std::string title = " Moved Above The Walk #TS";
+    RecordingWindow running(title);
+    ShowWindow(running.Handle(), SW_SHOWNOACTIVATE);
+    RecordingWindow starting(title); // created last: above the running one
+    HiddenWindowProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        starting.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MoveOnFirstRead)));
+    MovedAboveTheWalk = running.Handle();
+
+    EXPECT_EQ(running.Handle(), FindInstanceWindow(nullptr, title));
+    EXPECT_EQ(nullptr, MovedAboveTheWalk) << "the walk never read the hidden window";
+    SetWindowLongPtrA(starting.Handle(), GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(HiddenWindowProc));
+}
+
 TEST(SingleInstance, TheFirstCopyHoldsANamedMutexPerProgram) {
     EXPECT_FALSE(basPostMesg::AnotherCopyRuns("KVD2KCzz.exe"));
     HANDLE probe = CreateMutexA(nullptr, FALSE, "KVD2KCzz.SingleInstance");
