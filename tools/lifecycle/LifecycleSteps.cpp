@@ -266,6 +266,32 @@ void Setup() {
     Check("setup ended", setup.WaitForExit(SetupTimeoutMs));
 }
 
+// Waits until the window the driver names (`registration` of its state)
+// belongs to a running copy of `fileName`.
+bool AwaitRegistration(const std::string& fileName, WindowBlock SimState::*registration) {
+    sim::Client controller;
+    return e2e::WaitUntil(
+        [&] {
+            const auto handle = (e2e::ReadState(controller).*registration).Handle;
+            DWORD process = 0;
+            GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<intptr_t>(handle)),
+                                     &process);
+            const std::vector<DWORD> copies = e2e::ProcessIdsNamed(fileName);
+            return process != 0 && std::find(copies.begin(), copies.end(), process) != copies.end();
+        },
+        fileName + "'s registration", SetupTimeoutMs);
+}
+
+// The logon does not wait for the programs it starts. A step that makes them
+// quit waits until they have registered their windows; a quit sent before
+// that finds no window, and the program stays.
+void AwaitLogonPrograms() {
+    Check("right-button tool registered", AwaitRegistration(RoleFile("rb"), &SimState::Tool));
+    Check("SMI program registered", AwaitRegistration(RoleFile("vr"), &SimState::Smi));
+    Check("startup agent ended",
+          e2e::WaitUntil([] { return !Running(RoleFile("ao")); }, "the agent's end"));
+}
+
 void Logon() {
     // The startup agent ran from the Run key: Windows' double-click values
     // are those of setup.ini, and the right-button tool that setup.ini asks
@@ -280,8 +306,7 @@ void Logon() {
           e2e::WaitUntil([] { return Running(RoleFile("rb")); }, "the right-button tool"));
     Check("SMI program started at logon",
           e2e::WaitUntil([] { return Running(RoleFile("vr")); }, "the SMI program"));
-    Check("startup agent ended",
-          e2e::WaitUntil([] { return !Running(RoleFile("ao")); }, "the agent's end"));
+    AwaitLogonPrograms();
 }
 
 // Setup run again over a running control panel and right-button tool: it
@@ -321,6 +346,7 @@ void SetupOverRunning() {
 }
 
 void ControlPanel() {
+    AwaitLogonPrograms(); // of the logon before this step; the removal follows
     e2e::Program panel;
     if (!Check("control panel started", panel.StartPath(InstallFile(RoleFile("cp")))))
         return;
