@@ -19,5 +19,4 @@ template=$!
 cmake --build --preset windows64 -j"$jobs"
 wait "$template" || echo "test-wine64: the prefix template is left to the tests" >&2
 # One Wine test more than there are cores: they wait more than they compute.
-# Those that failed now and then beside other Wine sessions run alone.
 ctest --preset windows64 -L "win|e2e" -j$((jobs + 1))
