@@ -172,8 +172,9 @@ endfunction()
 
 # suite_win_test(<name> SOURCES ... [LIBS ...] [OWN_PREFIX <letters>]) -> a
 # GoogleTest program per build, each run by CTest through Wine as <name>_C and
-# <name>_P. OWN_PREFIX names the builds whose program restarts Windows: it
-# runs in a throwaway prefix of its own.
+# <name>_P. OWN_PREFIX names the builds whose program runs in a throwaway
+# prefix of its own: one that restarts Windows, or a long one that would
+# hold up its build's shared prefix.
 function(suite_win_test name)
   cmake_parse_arguments(A "" "" "SOURCES;LIBS;OWN_PREFIX" ${ARGN})
   foreach(letter ${TS_LETTERS})

@@ -57,12 +57,11 @@ done
 
 mkdir -p "$out"
 [ -n "${TS_GALLERY_FILTER:-}" ] || rm -f "$out"/*.png
-for bmp in "$raw"/*.bmp; do
-    [ -e "$bmp" ] || continue
-    name=$(basename "${bmp%.bmp}")
-    # Without dates in the file, an unchanged window gives the same file.
-    convert "$bmp" -strip "$out/$name.png"
-done
+# Without dates in the file, an unchanged window gives the same file. One
+# process for all pictures: a process per picture cost seconds.
+if compgen -G "$raw/*.bmp" >/dev/null; then
+    mogrify -path "$out" -format png -strip "$raw"/*.bmp
+fi
 
 # Every picture the README's gallery shows must have been made now.
 missing=0

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a test program in a throwaway Wine prefix of its own, for the scenarios
-# that restart Windows: a restart ends the session of its prefix, and the
-# shared prefixes' keepers and simulated controllers must never go through one.
+# that restart Windows (a restart ends the session of its prefix, and the
+# shared prefixes' keepers and simulated controllers must never go through
+# one) and for long ones that would hold up their build's shared prefix.
 # tools/setup-prefix.sh makes the prefix as it makes the shared one, with a
 # server, controllers and a keeper of its own; it is removed afterwards.
 #   own-prefix.sh <own prefix> <build folder> <program> [arguments]
