@@ -151,7 +151,8 @@ endfunction()
 # Wine prefix: label win (in-process) or e2e (a black-box scenario, named so),
 # with a time limit that lets a hang cost minutes. A shared prefix's tests run
 # one at a time and take longest together, so a free slot goes to them first
-# (the highest cost); the tests in prefixes of their own fill the others.
+# (the highest cost); the tests in prefixes of their own fill the others,
+# the longest first: their cost is about their seconds on a loaded machine.
 function(ts_wine_test_properties test letter)
   if(test MATCHES "e2e")
     set(label e2e)
@@ -190,7 +191,7 @@ function(suite_win_test name)
                        ${CMAKE_BINARY_DIR} $<TARGET_FILE:${t}> --gtest_color=no)
       # Its prefix is its own: it runs beside the shared prefixes' tests.
       ts_wine_test_properties(${t} ${letter})
-      set_tests_properties(${t} PROPERTIES FIXTURES_REQUIRED "" RESOURCE_LOCK ${t} COST 30)
+      set_tests_properties(${t} PROPERTIES FIXTURES_REQUIRED "" RESOURCE_LOCK ${t} COST 15)
     else()
       add_test(NAME ${t} COMMAND ${t} --gtest_color=no)
       ts_wine_test_properties(${t} ${letter})
