@@ -41,6 +41,12 @@ quiet() { "$@" </dev/null >/dev/null 2>&1; }
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
+fail() {
+    echo "lifecycle ($letter): $1"
+    quiet wineserver -k || true
+    exit 1
+}
+
 step() { # step <title> <step of Lifecycle_<letter>.exe>
     echo "== $1"
     if TS_DELIVER_DIR=$build/deliver "$wine" "$build/tools/Lifecycle_$letter.exe" "$2" \
@@ -48,24 +54,31 @@ step() { # step <title> <step of Lifecycle_<letter>.exe>
         grep -E '^  ' "$log" || true # the checks and notes
     else
         grep -vE '^== ' "$log" || true
-        echo "lifecycle ($letter): step '$2' failed"
-        quiet wineserver -k || true
-        exit 1
+        fail "step '$2' failed"
     fi
 }
 
 new_session() {
     echo "-- Windows starts: a new session of the prefix, then the logon (wineboot runs the Run keys)"
-    tools/setup-prefix.sh "$prefix" "$build" $mode >/dev/null
+    tools/setup-prefix.sh "$prefix" "$build" $mode >/dev/null || fail "the new session did not start"
 }
 
+# On a loaded machine the cycle once ended without a word between a new
+# session and the next step. A failing wineboot now names its exit code and
+# runs once more: the later steps must meet a logon that happened.
 logon() {
-    quiet "$wine" wineboot
+    local status=0
+    quiet "$wine" wineboot || status=$?
+    [ "$status" -eq 0 ] && return
+    echo "        the logon's wineboot ended with $status; once more"
+    status=0
+    quiet "$wine" wineboot || status=$?
+    [ "$status" -eq 0 ] || fail "the logon's wineboot ended with $status"
 }
 
 quiet wineserver -k || true
 [ -n "$only_install" ] || rm -rf "$prefix"
-tools/setup-prefix.sh "$prefix" "$build" $mode >/dev/null
+tools/setup-prefix.sh "$prefix" "$build" $mode >/dev/null || fail "the prefix could not be made"
 
 step "Setup package, driver installation" Setup
 new_session
