@@ -147,6 +147,11 @@ function(ts_shared_prefix_env letter out)
   set(${out} WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-${letter} ${TS_WINE_ENV} PARENT_SCOPE)
 endfunction()
 
+# A Wine test counts as two of CTest's processors: the test commands allow
+# two per test they run at once, and one more, so that a test that mostly
+# waits out the programs' designed pauses (PROCESSORS 1) runs beside them.
+set(TS_WINE_TEST_SLOTS 2)
+
 # Marks a CTest test of build <letter> as one that runs in its build's shared
 # Wine prefix: label win (in-process) or e2e (a black-box scenario, named so),
 # with a time limit that lets a hang cost minutes. A shared prefix's tests run
@@ -168,6 +173,7 @@ function(ts_wine_test_properties test letter)
     RESOURCE_LOCK wine_prefix_${letter}
     LABELS ${label}
     TIMEOUT ${limit}
+    PROCESSORS ${TS_WINE_TEST_SLOTS}
     COST 100)
 endfunction()
 

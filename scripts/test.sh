@@ -22,7 +22,7 @@ if scripts/can-run-32bit.sh && wine --version </dev/null >/dev/null 2>&1; then
     cmake --build --preset windows -j"$jobs"
     wait "$template" || echo "test: the prefix template is left to the tests" >&2
     ctest --preset host -j"$jobs"
-    ctest --preset windows -j$((jobs + 1))
+    ctest --preset windows -j$((2 * (jobs + 1) + 1)) # as in test-wine64.sh
 else
     cat <<'NOTE'
 *** This machine cannot start 32-bit programs (its kernel has no 32-bit
