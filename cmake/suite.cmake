@@ -147,9 +147,10 @@ function(ts_shared_prefix_env letter out)
   set(${out} WINEPREFIX=${CMAKE_BINARY_DIR}/prefix-${letter} ${TS_WINE_ENV} PARENT_SCOPE)
 endfunction()
 
-# A Wine test counts as two of CTest's processors: the test commands allow
-# two per test they run at once, and one more, so that a test that mostly
-# waits out the programs' designed pauses (PROCESSORS 1) runs beside them.
+# A Wine test counts as two of CTest's processors: scripts/wine-tests.sh
+# allows two per test it runs at once, and one more, so that a test that
+# mostly waits out the programs' designed pauses (PROCESSORS 1) runs beside
+# them.
 set(TS_WINE_TEST_SLOTS 2)
 
 # Marks a CTest test of build <letter> as one that runs in its build's shared

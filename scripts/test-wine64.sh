@@ -10,14 +10,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-jobs=$(nproc)
 cmake --preset windows64 >/dev/null
-# The template of the test prefixes needs only Wine: made while the build
-# runs (the tests would make it otherwise).
-tools/setup-prefix.sh --template build/windows64 >/dev/null 2>&1 &
-template=$!
-cmake --build --preset windows64 -j"$jobs"
-wait "$template" || echo "test-wine64: the prefix template is left to the tests" >&2
-# One Wine test more than there are cores, as they wait more than they
-# compute, and one that only waits (cmake/suite.cmake: TS_WINE_TEST_SLOTS).
-ctest --preset windows64 -L "win|e2e" -j$((2 * (jobs + 1) + 1))
+scripts/wine-tests.sh windows64 -L "win|e2e"

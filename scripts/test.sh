@@ -15,14 +15,8 @@ cmake --preset windows >/dev/null
 # (ia32_emulation=off) cannot run Wine's 32-bit loader: then only the checks
 # that need no Wine run, and the run says so plainly.
 if scripts/can-run-32bit.sh && wine --version </dev/null >/dev/null 2>&1; then
-    # The template of the test prefixes needs only Wine: made while the
-    # build runs (the tests would make it otherwise).
-    tools/setup-prefix.sh --template build/windows >/dev/null 2>&1 &
-    template=$!
-    cmake --build --preset windows -j"$jobs"
-    wait "$template" || echo "test: the prefix template is left to the tests" >&2
     ctest --preset host -j"$jobs"
-    ctest --preset windows -j$((2 * (jobs + 1) + 1)) # as in test-wine64.sh
+    scripts/wine-tests.sh windows
 else
     cat <<'NOTE'
 *** This machine cannot start 32-bit programs (its kernel has no 32-bit

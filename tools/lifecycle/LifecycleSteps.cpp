@@ -266,18 +266,26 @@ void Setup() {
     Check("setup ended", setup.WaitForExit(SetupTimeoutMs));
 }
 
+// The window a registration with the driver names.
+HWND RegisteredWindow(const WindowBlock& registration) {
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(registration.Handle));
+}
+
+// The process of `window` when it is one of `processes`; 0 otherwise.
+DWORD OwnerAmong(HWND window, const std::vector<DWORD>& processes) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return std::find(processes.begin(), processes.end(), process) != processes.end() ? process : 0;
+}
+
 // Waits until the window the driver names (`registration` of its state)
 // belongs to a running copy of `fileName`.
 bool AwaitRegistration(const std::string& fileName, WindowBlock SimState::*registration) {
     sim::Client controller;
     return e2e::WaitUntil(
         [&] {
-            const auto handle = (e2e::ReadState(controller).*registration).Handle;
-            DWORD process = 0;
-            GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<intptr_t>(handle)),
-                                     &process);
-            const std::vector<DWORD> copies = e2e::ProcessIdsNamed(fileName);
-            return process != 0 && std::find(copies.begin(), copies.end(), process) != copies.end();
+            const HWND window = RegisteredWindow(e2e::ReadState(controller).*registration);
+            return OwnerAmong(window, e2e::ProcessIdsNamed(fileName)) != 0;
         },
         fileName + "'s registration", SetupTimeoutMs);
 }
@@ -370,13 +378,11 @@ void ControlPanel() {
 void DescribeRunningTools() {
     const std::vector<DWORD> copies = e2e::ProcessIdsNamed(RoleFile("rb"));
     sim::Client controller;
-    const HWND registered =
-        reinterpret_cast<HWND>(static_cast<intptr_t>(e2e::ReadState(controller).Tool.Handle));
+    const HWND registered = RegisteredWindow(e2e::ReadState(controller).Tool);
     for (HWND window = GetTopWindow(nullptr); window != nullptr;
          window = GetWindow(window, GW_HWNDNEXT)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (std::find(copies.begin(), copies.end(), process) == copies.end())
+        const DWORD process = OwnerAmong(window, copies);
+        if (process == 0)
             continue;
         std::cout << "        tool process " << process << ": window \"" << e2e::TextOf(window)
                   << "\" (" << e2e::ClassOf(window)
